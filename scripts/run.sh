@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the editor and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"
+exec build/bin/quillkit

@@ -1,0 +1,73 @@
+#include "document/NotesWrap.h"
+
+#include "document/TextRules.h"
+
+namespace {
+
+constexpr std::size_t WrapColumn = 70;
+
+bool IsQuoteMark(char c) {
+    return c == '\'' || c == '"';
+}
+
+bool IsBreakCharacter(char c) {
+    return c == '\t' || c == ' ' || c == '-' || c == '.';
+}
+
+bool IsCrLfAt(std::string_view text, std::size_t i) {
+    return i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n';
+}
+
+} // namespace
+
+std::string WrapNotes(std::string_view notes) {
+    std::string out;
+    out.reserve(notes.size() + notes.size() / WrapColumn * 2 + 2);
+    // The output line since the last break, kept apart so that a break costs only
+    // the bytes behind it, however long the notes are.
+    std::string line;
+    constexpr std::size_t NoBreak = std::string::npos;
+    constexpr char NoQuote = '\0';
+    std::size_t brk = NoBreak; // position in `line` just behind the last break character
+    char quote = NoQuote;
+
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (IsCrLfAt(notes, i)) {
+            // An open quote stays open across the break.
+            out += line;
+            out += CRLF;
+            line.clear();
+            brk = NoBreak;
+            ++i;
+            continue;
+        }
+        const char c = notes[i];
+        line += c;
+        if (IsQuoteMark(c)) {
+            if (quote == NoQuote) {
+                quote = c;
+            } else if (c == quote) {
+                quote = NoQuote;
+            }
+        } else if (IsBreakCharacter(c) && quote == NoQuote) {
+            brk = line.size();
+        }
+        if (quote == NoQuote && line.size() > WrapColumn && brk != NoBreak) {
+            const bool tailEmpty = brk == line.size();
+            const bool atLineEnd = i + 1 == notes.size() || IsCrLfAt(notes, i + 1);
+            if (tailEmpty && atLineEnd) {
+                continue;
+            }
+            out.append(line, 0, brk);
+            out += CRLF;
+            line.erase(0, brk);
+            brk = NoBreak;
+        }
+    }
+    out += line;
+    return out;
+}
+
+std::vector<std::string> WrappedNoteLines(std::string_view notes) {
+    return SplitLines(WrapNotes(notes));
+}

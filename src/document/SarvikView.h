@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TSarvikInstrument;
+
+// The controls of the editor window that the document writes into.
+enum class SarvikKnob { Chorus, Reverb, Delay };
+enum class SarvikField { Waveset, WavesetName, Notes };
+enum class SarvikPage { Waveset, Oscillators };
+enum class InstrumentKnob { Hold, Volume, Blend, Transpose };
+
+enum class ProblemIcon { Warning, Stop };
+
+// A message the user must see, shown as a modal box with an OK button.
+struct Problem {
+    std::string Text;
+    std::string Caption;
+    ProblemIcon Icon = ProblemIcon::Warning;
+};
+
+// One instrument's strip of controls. The instrument owns it; destroying the
+// handle removes the strip from its window.
+class InstrumentStrip {
+  public:
+    virtual ~InstrumentStrip() = default;
+    virtual void SetKnobPosition(InstrumentKnob knob, std::int32_t position) = 0;
+    virtual void SetWaveText(const std::string& text) = 0;
+    virtual void SetNumber(std::int32_t number) = 0;
+    virtual void FocusWave() = 0;
+};
+
+// The window a document is shown in. The document never sees a widget: every
+// effect it has on its window goes through here, and a document without a view
+// simply skips these calls.
+class SarvikView {
+  public:
+    virtual ~SarvikView() = default;
+
+    virtual void SetKnobPosition(SarvikKnob knob, std::int32_t position) = 0;
+    virtual std::string FieldText(SarvikField field) const = 0;
+    virtual void SetFieldText(SarvikField field, const std::string& text) = 0;
+    virtual void ShowPage(SarvikPage page) = 0;
+    virtual void FocusField(SarvikField field) = 0;
+
+    // The read-only view of the text that saving would write.
+    virtual void ShowText(const std::string& text) = 0;
+
+    virtual void ClearSamplePopup() = 0;
+    virtual void OpenSamplePopup(TSarvikInstrument& instrument) = 0;
+
+    // Builds the strip of a new instrument below the existing ones of its oscillator's
+    // box. May return nothing when the view shows no strips.
+    virtual std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument& instrument) = 0;
+
+    virtual void ReportProblem(const Problem& problem) = 0;
+};

@@ -1,0 +1,186 @@
+#include "document/SarvikWaveset.h"
+
+#include "document/TextFile.h"
+#include "document/TextRules.h"
+
+#include <utility>
+
+TSarvikWaveset::TSarvikWaveset(SarvikView* form) : form_(form) {
+    UpdateGuard updating(*this);
+    for (std::size_t box = 0; box < OscillatorCount; ++box) {
+        AddOscillator(static_cast<int>(box));
+    }
+    modified_ = false;
+}
+
+TSarvikWaveset::~TSarvikWaveset() {
+    UpdateGuard updating(*this);
+    auto doomed = std::exchange(oscillators_, {});
+    doomed.clear();
+    samples_.clear();
+}
+
+void TSarvikWaveset::SetModified(bool value) {
+    if (value == modified_) {
+        return;
+    }
+    modified_ = value;
+    if (!IsUpdating()) {
+        NotifyModified();
+    }
+}
+
+void TSarvikWaveset::NotifyModified() {
+    if (onModified_) {
+        onModified_(*this);
+    }
+}
+
+void TSarvikWaveset::SetReverb(std::int32_t value) {
+    reverb_ = value;
+    SetModified(true);
+    if (form_) {
+        form_->SetKnobPosition(SarvikKnob::Reverb, value);
+    }
+}
+
+void TSarvikWaveset::SetChorus(std::int32_t value) {
+    chorus_ = value;
+    SetModified(true);
+    if (form_) {
+        form_->SetKnobPosition(SarvikKnob::Chorus, value);
+    }
+}
+
+void TSarvikWaveset::SetDelay(std::int32_t value) {
+    delay_ = value;
+    SetModified(true);
+    if (form_) {
+        form_->SetKnobPosition(SarvikKnob::Delay, value);
+    }
+}
+
+std::int32_t TSarvikWaveset::FileReverb() const {
+    return reverb_ / 4;
+}
+
+std::int32_t TSarvikWaveset::FileChorus() const {
+    return chorus_ / 4;
+}
+
+std::int32_t TSarvikWaveset::FileDelay() const {
+    return delay_ / 4;
+}
+
+void TSarvikWaveset::SetFileReverb(std::int32_t value) {
+    SetReverb(SaturatedMultiply(value, 4));
+}
+
+void TSarvikWaveset::SetFileChorus(std::int32_t value) {
+    SetChorus(SaturatedMultiply(value, 4));
+}
+
+void TSarvikWaveset::SetFileDelay(std::int32_t value) {
+    SetDelay(SaturatedMultiply(value, 4));
+}
+
+void TSarvikWaveset::SetWavesetName(const std::string& value) {
+    wavesetName_ = value;
+    SetModified(true);
+    if (form_ && form_->FieldText(SarvikField::WavesetName) != wavesetName_) {
+        form_->SetFieldText(SarvikField::WavesetName, wavesetName_);
+    }
+    if (!IsUpdating()) {
+        RefreshPreview();
+    }
+}
+
+void TSarvikWaveset::SetNotes(const std::string& value) {
+    notes_ = value;
+    SetModified(true);
+    if (form_) {
+        form_->SetFieldText(SarvikField::Notes, notes_);
+    }
+    if (!IsUpdating()) {
+        RefreshPreview();
+    }
+}
+
+void TSarvikWaveset::SetWavesetFile(const std::string& value) {
+    const std::string file = value; // `value` may be one of our own fields
+    // The name follows the file for as long as the user has not given one of its own.
+    if (wavesetName_ == wavesetFile_) {
+        SetWavesetName(file);
+    }
+    wavesetFile_ = file;
+    SetModified(true);
+    {
+        // The field's own change handler does nothing while we are updating.
+        UpdateGuard updating(*this);
+        if (form_ && form_->FieldText(SarvikField::Waveset) != wavesetFile_) {
+            form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
+        }
+    }
+    if (!IsUpdating()) {
+        RefreshPreview();
+    }
+}
+
+void TSarvikWaveset::RefreshPreview() {
+    if (preview_) {
+        preview_->ShowText(BuildText());
+    }
+}
+
+void TSarvikWaveset::Clear() {
+    {
+        UpdateGuard updating(*this);
+        SetReverb(0);
+        SetChorus(0);
+        SetDelay(0);
+        SetWavesetFile({});
+        SetWavesetName({});
+        SetNotes({});
+        for (const auto& oscillator : oscillators_) {
+            oscillator->ClearInstruments();
+        }
+        RefreshPreview();
+    }
+    SetModified(false);
+}
+
+TSarvikOscillator& TSarvikWaveset::AddOscillator(int box) {
+    oscillators_.push_back(std::make_unique<TSarvikOscillator>(*this, box));
+    TSarvikOscillator& oscillator = *oscillators_.back();
+    oscillator.AddInstrument();
+    return oscillator;
+}
+
+bool TSarvikWaveset::LoadFromFile(const std::filesystem::path& name) {
+    if (!IsRegularFile(name)) {
+        return false;
+    }
+    const std::vector<std::string> lines = SplitLines(ReadFileBytes(name));
+    fileName_ = name;
+    if (!ParseLines(lines)) {
+        // A later Save must ask for a name rather than overwrite a file we could not
+        // fully read.
+        fileName_.clear();
+        if (form_) {
+            form_->ReportProblem(
+                {"Error while loading Sarvik file!", "Open", ProblemIcon::Warning});
+        }
+    }
+    RefreshPreview();
+    return true;
+}
+
+bool TSarvikWaveset::SaveToFile(const std::filesystem::path& name) {
+    const std::filesystem::path target = name.empty() ? fileName_ : name;
+    if (target.empty()) {
+        return false;
+    }
+    WriteFileAtomically(target, BuildText());
+    SetModified(false);
+    return true;
+}

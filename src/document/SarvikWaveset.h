@@ -1,0 +1,121 @@
+#pragma once
+
+#include "document/SarvikOscillator.h"
+#include "document/SarvikView.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One Sarvik instrument-description file in memory: the waveset reference, the
+// global effects, the name and notes, and four oscillators. Every text is a byte
+// string exactly as it stands in the file.
+class TSarvikWaveset {
+  public:
+    using ModifiedHandler = std::function<void(TSarvikWaveset& sender)>;
+
+    static constexpr std::size_t OscillatorCount = 4;
+    // A damaged file must not build an endless column of strips.
+    static constexpr std::size_t MaxInstrumentsPerOscillator = 1024;
+
+    // `form` is the window the document is shown in; nullptr for a document
+    // without a window.
+    explicit TSarvikWaveset(SarvikView* form = nullptr);
+    virtual ~TSarvikWaveset();
+    TSarvikWaveset(const TSarvikWaveset&) = delete;
+    TSarvikWaveset& operator=(const TSarvikWaveset&) = delete;
+
+    // Raises the updating counter for its lifetime. While the document is updating
+    // nothing is notified and the text view is not refreshed.
+    class UpdateGuard {
+      public:
+        explicit UpdateGuard(TSarvikWaveset& waveset) : waveset_(waveset) {
+            ++waveset_.updateCount_;
+        }
+        ~UpdateGuard() { --waveset_.updateCount_; }
+        UpdateGuard(const UpdateGuard&) = delete;
+        UpdateGuard& operator=(const UpdateGuard&) = delete;
+
+      private:
+        TSarvikWaveset& waveset_;
+    };
+
+    const std::string& WavesetFile() const { return wavesetFile_; }
+    const std::string& WavesetName() const { return wavesetName_; }
+    const std::string& Notes() const { return notes_; }
+    const std::filesystem::path& FileName() const { return fileName_; }
+    bool Modified() const { return modified_; }
+    std::int32_t UpdateCount() const { return updateCount_; }
+    bool IsUpdating() const { return updateCount_ > 0; }
+    std::int32_t Delay() const { return delay_; }
+    std::int32_t Chorus() const { return chorus_; }
+    std::int32_t Reverb() const { return reverb_; }
+
+    const std::vector<std::unique_ptr<TSarvikOscillator>>& Oscillators() const {
+        return oscillators_;
+    }
+    const std::vector<std::string>& Samples() const { return samples_; }
+    std::vector<std::string>& Samples() { return samples_; }
+
+    SarvikView* Form() const { return form_; }
+    SarvikView* Preview() const { return preview_; }
+    void SetPreview(SarvikView* preview) { preview_ = preview; }
+    void SetOnModified(ModifiedHandler handler) { onModified_ = std::move(handler); }
+    void SetFileName(const std::filesystem::path& fileName) { fileName_ = fileName; }
+
+    void SetModified(bool value);
+    void SetReverb(std::int32_t value);
+    void SetChorus(std::int32_t value);
+    void SetDelay(std::int32_t value);
+    void SetWavesetName(const std::string& value);
+    void SetNotes(const std::string& value);
+    void SetWavesetFile(const std::string& value);
+
+    std::int32_t FileReverb() const;
+    std::int32_t FileChorus() const;
+    std::int32_t FileDelay() const;
+    void SetFileReverb(std::int32_t value);
+    void SetFileChorus(std::int32_t value);
+    void SetFileDelay(std::int32_t value);
+
+    void RefreshPreview();
+    // Makes this a new, empty document without unsaved changes; FileName stays.
+    void Clear();
+    TSarvikOscillator& AddOscillator(int box);
+
+    // The whole content of the file as saving writes it.
+    std::string BuildText() const;
+    // False only when there is no file at `name`.
+    bool LoadFromFile(const std::filesystem::path& name);
+    // Fills the document from the lines of a file; false when a line cannot be placed.
+    bool ParseLines(const std::vector<std::string>& lines);
+    // An empty name means FileName; false when both are empty. Replaces the file
+    // atomically; on failure throws and leaves the old file as it was.
+    bool SaveToFile(const std::filesystem::path& name = {});
+
+  private:
+    enum class ParseStage { Header, Notes, Body };
+    struct ParseState;
+    bool ParseBodyLine(std::string_view line, ParseState& state);
+    void ParseWavesetValue(std::string_view value);
+    TSarvikInstrument* ParsedInstrument(const ParseState& state) const;
+    void NotifyModified();
+
+    std::string wavesetFile_;
+    std::string wavesetName_;
+    std::vector<std::unique_ptr<TSarvikOscillator>> oscillators_;
+    std::string notes_;
+    SarvikView* preview_ = nullptr;
+    std::filesystem::path fileName_;
+    bool modified_ = false;
+    std::int32_t updateCount_ = 0;
+    std::vector<std::string> samples_;
+    SarvikView* form_;
+    ModifiedHandler onModified_;
+    std::int32_t delay_ = 0;
+    std::int32_t chorus_ = 0;
+    std::int32_t reverb_ = 0;
+};

@@ -1,0 +1,149 @@
+#include "RecordingView.h"
+#include "support/TempDir.h"
+
+#include "document/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t EntriesIn(const fs::path& directory) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory), {}));
+}
+
+} // namespace
+
+TEST(SarvikFile, LoadReadsTheFileAndShowsItsText) {
+    TempDir dir;
+    WriteBytes(dir / "pad.txt",
+               "'Pad\r\n'---\nwaveset = pad.sf2, 10\rosc = 0\r\ninstrument = S\r\n");
+    RecordingView view;
+    TSarvikWaveset document(&view);
+    document.SetPreview(&view);
+    int notifications = 0;
+    document.SetOnModified([&](TSarvikWaveset&) { ++notifications; });
+
+    ASSERT_TRUE(document.LoadFromFile(dir / "pad.txt"));
+    EXPECT_EQ(document.FileName(), dir / "pad.txt");
+    EXPECT_EQ(document.WavesetName(), "Pad");
+    EXPECT_EQ(document.Oscillators()[0]->Instruments()[0]->Wave(), "S");
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(notifications, 1) << "the load raised the flag, so clearing it is told";
+    EXPECT_EQ(view.Text, document.BuildText());
+    EXPECT_TRUE(view.Problems.empty());
+}
+
+TEST(SarvikFile, LoadOfNoFileReturnsFalseAndChangesNothing) {
+    TempDir dir;
+    RecordingView view;
+    TSarvikWaveset document(&view);
+    document.SetFileName("keep.txt");
+    EXPECT_FALSE(document.LoadFromFile(dir / "missing.txt"));
+    EXPECT_FALSE(document.LoadFromFile(dir.Path()));
+    EXPECT_EQ(document.FileName(), "keep.txt");
+    EXPECT_FALSE(document.Modified());
+    EXPECT_TRUE(view.Problems.empty());
+}
+
+TEST(SarvikFile, LoadOfADamagedFileWarnsAndForgetsTheFileName) {
+    TempDir dir;
+    WriteBytes(dir / "bad.txt", "waveset = w.sf2\r\nosc = 9\r\ninstrument = X\r\n");
+    RecordingView view;
+    TSarvikWaveset document(&view);
+    document.SetPreview(&view);
+
+    ASSERT_TRUE(document.LoadFromFile(dir / "bad.txt"));
+    EXPECT_TRUE(document.FileName().empty()) << "Save must ask for a new name";
+    EXPECT_EQ(document.WavesetFile(), "w.sf2");
+    EXPECT_TRUE(document.Modified());
+    ASSERT_EQ(view.Problems.size(), 1u);
+    EXPECT_EQ(view.Problems[0].Text, "Error while loading Sarvik file!");
+    EXPECT_EQ(view.Problems[0].Caption, "Open");
+    EXPECT_EQ(view.Problems[0].Icon, ProblemIcon::Warning);
+    EXPECT_EQ(view.Text, document.BuildText());
+}
+
+TEST(SarvikFile, SaveWritesTheTextExactlyAndClearsModified) {
+    TempDir dir;
+    TSarvikWaveset document;
+    document.SetWavesetFile("pad.sf2");
+    EXPECT_FALSE(document.SaveToFile()) << "no name at all";
+    EXPECT_EQ(EntriesIn(dir.Path()), 0u);
+
+    document.SetFileName(dir / "own.txt");
+    ASSERT_TRUE(document.SaveToFile(dir / "copy.txt"));
+    EXPECT_EQ(ReadBytes(dir / "copy.txt"), document.BuildText());
+    EXPECT_EQ(document.FileName(), dir / "own.txt") << "the caller sets the name";
+    EXPECT_FALSE(document.Modified());
+
+    document.SetWavesetName("Renamed");
+    ASSERT_TRUE(document.SaveToFile());
+    EXPECT_EQ(ReadBytes(dir / "own.txt"), document.BuildText());
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u) << "no temporary file is left behind";
+}
+
+#ifndef _WIN32
+TEST(SarvikFile, SaveReplacesTheFileALinkPointsToAndKeepsItsPermissions) {
+    TempDir dir;
+    WriteBytes(dir / "real.txt", "old");
+    fs::permissions(dir / "real.txt",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.txt", dir / "link.txt");
+
+    TSarvikWaveset document;
+    ASSERT_TRUE(document.SaveToFile(dir / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
+    EXPECT_EQ(ReadBytes(dir / "real.txt"), document.BuildText());
+    EXPECT_EQ(fs::status(dir / "real.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(SarvikFile, FailedSaveOnAFullDiskLeavesTheOldFileWhole) {
+    TempDir dir;
+    const std::string old = "'Old\r\n'---\r\n\r\nwaveset = old.sf2, 0, 0, 0\r\n";
+    WriteBytes(dir / "pad.txt", old);
+    TSarvikWaveset document;
+    document.SetFileName(dir / "pad.txt");
+    document.SetNotes(std::string(5000, 'n'));
+
+    // A file size limit makes the write fail as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    std::string message;
+    try {
+        document.SaveToFile();
+    } catch (const FileError& error) {
+        message = error.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_NE(message.find("pad.txt"), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(dir / "pad.txt"), old);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "the temporary file is removed";
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(document.FileName(), dir / "pad.txt");
+}
+#endif
+
+TEST(SarvikFile, SaveIntoAMissingFolderFailsWithTheFileName) {
+    TempDir dir;
+    TSarvikWaveset document;
+    try {
+        document.SaveToFile(dir / "no" / "such.txt");
+        FAIL() << "expected an error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("such.txt"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(fs::is_empty(dir.Path()));
+}
