@@ -1,99 +1,103 @@
 #include "cli/CliCommands.h"
 
-#include "document/SarvikFile.h"
+#include "cli/Commands.h"
 #include "document/TextFile.h"
 #include "host/Settings.h"
 
-#include <exception>
 #include <optional>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view Usage = "usage: quillkit-cli format [--install-dir DIR] FILE\n";
-
-// The CLI's stand-in for a window: it shows nothing but the messages, one a line.
-class MessageOnlyView final : public SarvikView {
-  public:
-    explicit MessageOnlyView(std::ostream& err) : err_(err) {}
-
-    void Report(std::string_view message) {
-        err_ << message << '\n';
-        ++count_;
-    }
-    int Count() const { return count_; }
-
-    void SetKnobPosition(SarvikKnob, std::int32_t) override {}
-    std::string FieldText(SarvikField) const override { return {}; }
-    void SetFieldText(SarvikField, const std::string&) override {}
-    void ShowPage(SarvikPage) override {}
-    void FocusField(SarvikField) override {}
-    void ShowText(const std::string&) override {}
-    void ClearSamplePopup() override {}
-    void OpenSamplePopup(TSarvikInstrument&) override {}
-    std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument&) override { return nullptr; }
-    void ReportProblem(const Problem& problem) override { Report(problem.Text); }
-
-  private:
-    std::ostream& err_;
-    int count_ = 0;
+struct OptionSpec {
+    std::string_view Name;
+    bool TakesValue;
 };
 
-struct Invocation {
-    std::string Command;
-    std::optional<std::string> InstallDir;
-    std::string File;
+struct CommandSpec {
+    std::string_view Name;
+    std::vector<OptionSpec> Options;
+    bool TakesFile;
+    int (*Run)(const Invocation&, std::ostream&, std::ostream&);
 };
 
-// Options come before FILE; anything else is a usage error.
-std::optional<Invocation> ParseArguments(const std::vector<std::string>& args) {
-    if (args.empty() || args[0] != "format") {
-        return std::nullopt;
-    }
-    Invocation invocation{args[0], std::nullopt, {}};
-    std::size_t i = 1;
-    for (; i < args.size() && args[i].starts_with("--"); ++i) {
-        if (args[i] == "--install-dir" && i + 1 < args.size()) {
-            invocation.InstallDir = args[++i];
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (i + 1 != args.size()) {
-        return std::nullopt;
-    }
-    invocation.File = args[i];
-    return invocation;
+const std::vector<CommandSpec>& Commands() {
+    static const std::vector<CommandSpec> commands = {
+        {"format", {{"--install-dir", true}}, true, FormatCommand},
+    };
+    return commands;
 }
 
-int Format(const Invocation& invocation, std::ostream& out, std::ostream& err) {
-    MessageOnlyView view(err);
-    TSarvikWaveset document(&view);
-    try {
-        document.LoadFromFile(invocation.File);
-    } catch (const std::exception& error) {
-        view.Report(error.what());
+std::string Usage() {
+    std::string usage;
+    for (const CommandSpec& command : Commands()) {
+        usage += usage.empty() ? "usage: " : "       ";
+        usage += "quillkit-cli ";
+        usage += command.Name;
+        for (const OptionSpec& option : command.Options) {
+            usage += " [";
+            usage += option.Name;
+            usage += option.TakesValue ? " DIR]" : "]";
+        }
+        usage += command.TakesFile ? " FILE\n" : "\n";
     }
-    out << document.BuildText();
-    return view.Count() == 0 ? 0 : 1;
+    return usage;
+}
+
+// Options come before FILE; anything else is a usage error.
+std::optional<Invocation> Parse(const CommandSpec& command, const std::vector<std::string>& args) {
+    Invocation invocation;
+    std::size_t i = 1;
+    for (; i < args.size() && args[i].starts_with("--"); ++i) {
+        const OptionSpec* known = nullptr;
+        for (const OptionSpec& option : command.Options) {
+            if (args[i] == option.Name) {
+                known = &option;
+            }
+        }
+        if (!known || (known->TakesValue && i + 1 >= args.size())) {
+            return std::nullopt;
+        }
+        const std::string& name = args[i];
+        invocation.Options[name] = known->TakesValue ? args[i + 1] : std::string();
+        i += known->TakesValue ? 1U : 0U;
+    }
+    const std::size_t files = args.size() - i;
+    if (files != (command.TakesFile ? 1U : 0U)) {
+        return std::nullopt;
+    }
+    if (command.TakesFile) {
+        invocation.File = args[i];
+    }
+    return invocation;
 }
 
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::optional<Invocation> invocation = ParseArguments(args);
+    const CommandSpec* command = nullptr;
+    for (const CommandSpec& candidate : Commands()) {
+        if (!args.empty() && args[0] == candidate.Name) {
+            command = &candidate;
+        }
+    }
+    const std::optional<Invocation> invocation =
+        command ? Parse(*command, args) : std::optional<Invocation>();
     if (!invocation) {
-        err << Usage;
+        err << Usage();
         return 2;
     }
-    if (invocation->InstallDir) {
-        Settings.InstallDir = WithTrailingSeparator(*invocation->InstallDir);
+    if (const auto dir = invocation->Options.find("--install-dir");
+        dir != invocation->Options.end()) {
+        Settings.InstallDir = WithTrailingSeparator(dir->second);
     }
-    try {
-        EnsureReadableFile(invocation->File);
-    } catch (const FileError& error) {
-        err << error.what() << '\n';
-        return 2;
+    if (command->TakesFile) {
+        try {
+            EnsureReadableFile(invocation->File);
+        } catch (const FileError& error) {
+            err << error.what() << '\n';
+            return 2;
+        }
     }
-    return Format(*invocation, out, err);
+    return command->Run(*invocation, out, err);
 }

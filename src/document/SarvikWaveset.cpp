@@ -17,7 +17,7 @@ TSarvikWaveset::~TSarvikWaveset() {
     UpdateGuard updating(*this);
     auto doomed = std::exchange(oscillators_, {});
     doomed.clear();
-    samples_.clear();
+    samples_.Clear();
 }
 
 void TSarvikWaveset::SetModified(bool value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/SampleList.h"
 #include "document/SarvikOscillator.h"
 #include "document/SarvikView.h"
 
@@ -57,8 +58,8 @@ class TSarvikWaveset {
     const std::vector<std::unique_ptr<TSarvikOscillator>>& Oscillators() const {
         return oscillators_;
     }
-    const std::vector<std::string>& Samples() const { return samples_; }
-    std::vector<std::string>& Samples() { return samples_; }
+    const TSampleList& Samples() const { return samples_; }
+    TSampleList& Samples() { return samples_; }
 
     SarvikView* Form() const { return form_; }
     SarvikView* Preview() const { return preview_; }
@@ -112,7 +113,7 @@ class TSarvikWaveset {
     std::filesystem::path fileName_;
     bool modified_ = false;
     std::int32_t updateCount_ = 0;
-    std::vector<std::string> samples_;
+    TSampleList samples_;
     SarvikView* form_;
     ModifiedHandler onModified_;
     std::int32_t delay_ = 0;

@@ -179,7 +179,7 @@ TEST(DocumentModel, AddingAnInstrumentMarksModifiedAndGivesItTheFirstSample) {
     for (const bool withView : {false, true}) {
         RecordingView view;
         TSarvikWaveset document(withView ? &view : nullptr);
-        document.Samples() = {"bass", "Organ"};
+        document.Samples().Assign({"Organ", "bass"});
         TSarvikInstrument& added = document.Oscillators()[1]->AddInstrument();
         EXPECT_TRUE(document.Modified()) << withView;
         EXPECT_EQ(added.Index(), 1);
@@ -214,7 +214,7 @@ TEST(DocumentModel, DeletingRenumbersTheRestAndMarksModified) {
 
 TEST(DocumentModel, DeletingTheOnlyInstrumentLeavesAFreshOne) {
     TSarvikWaveset document;
-    document.Samples() = {"first"};
+    document.Samples().Assign({"first"});
     TSarvikOscillator& oscillator = *document.Oscillators()[3];
     TSarvikInstrument& only = *oscillator.Instruments()[0];
     only.SetVolume(100);

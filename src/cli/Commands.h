@@ -1,0 +1,17 @@
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <string>
+
+// One parsed command line: the options given (a flag maps to the empty text) and FILE.
+struct Invocation {
+    std::map<std::string, std::string> Options;
+    std::string File;
+
+    bool Has(const std::string& option) const { return Options.count(option) != 0; }
+};
+
+// Each command writes its bytes to `out`, its messages to `err`, and returns the
+// exit code. FILE has been checked to be a readable regular file.
+int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
