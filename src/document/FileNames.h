@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// File names as the host writes them: "\" and "/" separate components on every
+// system, and ":" too on Windows, where it ends a drive name.
+
+// Everything after the last separator.
+std::string_view LastPathComponent(std::string_view name);
+
+// The last component's text from its last full stop on (the stop included), with
+// A-Z lowered; empty when the last component has no full stop.
+std::string LowercaseExtension(std::string_view name);
