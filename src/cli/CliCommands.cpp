@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "document/TextFile.h"
+#include "host/HostInstallation.h"
 #include "host/Settings.h"
 
 #include <optional>
@@ -18,12 +19,16 @@ struct CommandSpec {
     std::string_view Name;
     std::vector<OptionSpec> Options;
     bool TakesFile;
+    // Needs the host's installation, found in the registry unless --install-dir gives it.
+    bool UsesHost;
     int (*Run)(const Invocation&, std::ostream&, std::ostream&);
 };
 
 const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
-        {"format", {{"--install-dir", true}}, true, FormatCommand},
+        {"format", {{"--install-dir", true}}, true, true, FormatCommand},
+        {"check", {{"--install-dir", true}}, true, true, CheckCommand},
+        {"host", {}, false, false, HostCommand},
     };
     return commands;
 }
@@ -81,7 +86,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             command = &candidate;
         }
     }
-    const std::optional<Invocation> invocation =
+    std::optional<Invocation> invocation =
         command ? Parse(*command, args) : std::optional<Invocation>();
     if (!invocation) {
         err << Usage();
@@ -98,6 +103,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << error.what() << '\n';
             return 2;
         }
+    }
+    if (const auto dir = invocation->Options.find("--install-dir");
+        dir != invocation->Options.end()) {
+        Settings.InstallDir = WithTrailingSeparator(dir->second);
+    } else if (command->UsesHost) {
+        FindHostInstallation(*MakeSystemRegistryReader(), [&](const std::string& message) {
+            err << message << '\n';
+            ++invocation->EarlierMessages;
+        });
     }
     return command->Run(*invocation, out, err);
 }

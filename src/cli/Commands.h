@@ -8,6 +8,8 @@
 struct Invocation {
     std::map<std::string, std::string> Options;
     std::string File;
+    // Messages already written to stderr while finding the host.
+    int EarlierMessages = 0;
 
     bool Has(const std::string& option) const { return Options.count(option) != 0; }
 };
@@ -15,3 +17,5 @@ struct Invocation {
 // Each command writes its bytes to `out`, its messages to `err`, and returns the
 // exit code. FILE has been checked to be a readable regular file.
 int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
+int CheckCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
+int HostCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);

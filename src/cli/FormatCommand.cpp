@@ -14,5 +14,5 @@ int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream&
         view.Report(error.what());
     }
     out << document.BuildText();
-    return view.Count() == 0 ? 0 : 1;
+    return invocation.EarlierMessages + view.Count() == 0 ? 0 : 1;
 }

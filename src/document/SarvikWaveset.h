@@ -87,6 +87,12 @@ class TSarvikWaveset {
     void Clear();
     TSarvikOscillator& AddOscillator(int box);
 
+    // Whether the document is complete enough to save: a waveset file, and a wave for
+    // every instrument. Reports and focuses the first problem as asked; changes nothing.
+    bool CanSave(bool reportProblem, bool focusProblem);
+    // Opens the sample chooser for `instrument`, or tells that there is nothing to choose.
+    void ShowSamplePopup(TSarvikInstrument& instrument);
+
     // The whole content of the file as saving writes it.
     std::string BuildText() const;
     // False only when there is no file at `name`.

@@ -21,7 +21,9 @@ CliRun RunWith(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-const std::string Usage = "usage: quillkit-cli format [--install-dir DIR] FILE\n";
+const std::string Usage = "usage: quillkit-cli format [--install-dir DIR] FILE\n"
+                          "       quillkit-cli check [--install-dir DIR] FILE\n"
+                          "       quillkit-cli host\n";
 
 std::string NewDocumentText() {
     std::string text = "waveset = , 0, 0, 0\r\n\r\n";
@@ -40,6 +42,11 @@ TEST(CliFormat, RunsGiveExitCodeStdoutAndMessages) {
     TempDir dir;
     WriteBytes(dir / "empty.txt", "\r\n\r\n");
     WriteBytes(dir / "bad.txt", "waveset = , 0, 0, 0\r\nhold = 5\r\n");
+    WriteBytes(dir / "no-wave.txt", "waveset = b.sf2\r\nosc = 0\r\ninstrument = Piano\r\n");
+    WriteBytes(dir / "complete.txt",
+               "waveset = b.sf2\r\nosc = 0\r\ninstrument = Piano\r\nosc = 1\r\n"
+               "instrument = Bass\r\nosc = 2\r\ninstrument = A\r\nosc = 3\r\n"
+               "instrument = B\r\n");
     const std::string missing = (dir / "missing.txt").string();
     struct Case {
         std::vector<std::string> args;
@@ -80,3 +87,32 @@ TEST(CliFormat, InstallDirGainsItsTrailingSeparator) {
     RunWith({"format", "--install-dir", "", (dir / "empty.txt").string()});
     EXPECT_TRUE(Settings.InstallDir.empty());
 }
+
+#ifndef _WIN32
+TEST(CliHost, PrintsTheInstallationOfTheWinePrefix) {
+    TempDir prefix;
+    std::filesystem::create_directories(prefix / "drive_c" / "Norvex");
+    WriteBytes(
+        prefix / "system.reg",
+        "WINE REGISTRY Version 2\n\n"
+        "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\"
+        "Norvex Zephal] 1\n\"UninstallString\"=dword:00000001\n\n"
+        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Norvex Tarnis] 1\n"
+        "\"UninstallString\"=\"\\\"C:\\\\Norvex\\\\uninstall.exe\\\" /S\"\n");
+    const std::string installDir =
+        std::filesystem::canonical(prefix / "drive_c" / "Norvex").string() + "/";
+
+    setenv("WINEPREFIX", prefix.Path().c_str(), 1);
+    const CliRun found = RunWith({"host"});
+    setenv("WINEPREFIX", (prefix / "none").c_str(), 1);
+    const CliRun none = RunWith({"host"});
+    unsetenv("WINEPREFIX");
+
+    EXPECT_EQ(found.Code, 1) << "a value of the wrong type was reported";
+    EXPECT_EQ(found.Out, installDir + "\n");
+    EXPECT_EQ(found.Err, "Invalid data type for 'UninstallString'\n");
+    EXPECT_EQ(none.Code, 0);
+    EXPECT_EQ(none.Out, "\n");
+    EXPECT_EQ(none.Err, "");
+}
+#endif

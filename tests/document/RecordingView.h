@@ -36,14 +36,20 @@ class RecordingView : public SarvikView {
         Fields[field] = text;
         ++FieldWrites;
     }
-    void ShowPage(SarvikPage) override {}
-    void FocusField(SarvikField) override {}
+    void ShowPage(SarvikPage page) override {
+        Log.push_back(page == SarvikPage::Waveset ? "page waveset" : "page oscillators");
+    }
+    void FocusField(SarvikField field) override {
+        Log.push_back("focus field " + std::to_string(static_cast<int>(field)));
+    }
     void ShowText(const std::string& text) override {
         Text = text;
         ++TextRefreshes;
     }
-    void ClearSamplePopup() override {}
-    void OpenSamplePopup(TSarvikInstrument&) override {}
+    void ClearSamplePopup() override { Log.push_back("popup cleared"); }
+    void OpenSamplePopup(TSarvikInstrument& instrument) override {
+        Log.push_back("popup opened " + std::to_string(instrument.Index() + 1));
+    }
     std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument& instrument) override {
         Log.push_back("strip built " + std::to_string(instrument.Index() + 1));
         return std::make_unique<Strip>(*this, instrument.Index() + 1);

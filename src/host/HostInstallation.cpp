@@ -1,0 +1,82 @@
+#include "host/HostInstallation.h"
+
+#include "document/TextFile.h"
+#include "host/Settings.h"
+
+#include <array>
+#include <system_error>
+
+namespace {
+
+constexpr std::array<const char*, 2> UninstallKeys = {
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvex Zephal",
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvex Tarnis",
+};
+constexpr const char* UninstallValue = "UninstallString";
+
+} // namespace
+
+std::string InvalidDataTypeMessage(const std::string& valueName) {
+    return "Invalid data type for '" + valueName + "'";
+}
+
+std::u16string UninstallDirectory(std::u16string_view uninstallString) {
+    std::u16string_view path = uninstallString;
+    if (!path.empty() && path.front() == u'"') {
+        // Options behind the closing quote never move the cut, even with a backslash.
+        path.remove_prefix(1);
+        path = path.substr(0, path.find(u'"'));
+    } else if (!path.empty() && path.back() == u'"') {
+        path.remove_suffix(1);
+    }
+    // A command line, not a native path: "\" and ":" delimit, so "/S" never counts.
+    const std::size_t delimiter = path.find_last_of(u"\\:");
+    return delimiter == std::u16string_view::npos ? std::u16string()
+                                                  : std::u16string(path.substr(0, delimiter + 1));
+}
+
+void FindHostInstallation(RegistryReader& registry, const ErrorReporter& report) {
+    for (const char* key : UninstallKeys) {
+        for (const RegistryView view : {RegistryView::Bits32, RegistryView::Bits64}) {
+            std::optional<std::u16string> value;
+            try {
+                value = registry.ReadString(view, key, UninstallValue);
+            } catch (const RegistryError& error) {
+                report(error.what());
+                continue;
+            }
+            if (!value || value->empty()) {
+                continue;
+            }
+            const std::u16string directory = UninstallDirectory(*value);
+            Settings.InstallDir = directory.empty()
+                                      ? std::filesystem::path()
+                                      : WithTrailingSeparator(registry.NativeDirectory(directory));
+            return;
+        }
+    }
+}
+
+std::filesystem::path SettingsFileName(const std::filesystem::path& programPath) {
+    std::string name = programPath.filename().string();
+    const std::size_t stop = name.rfind('.');
+    if (stop != std::string::npos) {
+        name.erase(stop);
+    }
+    return programPath.parent_path() / (name + ".ini");
+}
+
+void LoadSettings(const std::filesystem::path& programPath, RegistryReader& registry,
+                  const ErrorReporter& report) {
+    const std::filesystem::path settingsFile = SettingsFileName(programPath);
+    std::error_code ec;
+    if (std::filesystem::exists(settingsFile, ec)) {
+        try {
+            // Nothing in it is used; reading it whole shows a damaged file early.
+            ReadFileBytes(settingsFile);
+        } catch (const FileError& error) {
+            report(error.what());
+        }
+    }
+    FindHostInstallation(registry, report);
+}

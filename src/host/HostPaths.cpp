@@ -1,0 +1,88 @@
+#include "host/HostPaths.h"
+
+#include "document/TextRules.h"
+#include "document/Windows1252.h"
+
+#include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The entry of `directory` whose name equals `name` with ASCII letters folded;
+// the smallest such name in byte order, or nothing.
+std::optional<std::string> CaselessMatch(const fs::path& directory, const std::string& name) {
+    const std::string wanted = AsciiLower(name);
+    std::optional<std::string> best;
+    std::error_code ec;
+    fs::directory_iterator entries(directory.empty() ? fs::path(".") : directory, ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
+        std::string candidate = entries->path().filename().string();
+        if (AsciiLower(candidate) == wanted && (!best || candidate < *best)) {
+            best = std::move(candidate);
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+fs::path AppendMatchingComponents(fs::path base, std::string_view relativeUtf8) {
+    std::size_t start = 0;
+    while (start <= relativeUtf8.size()) {
+        std::size_t end = relativeUtf8.find_first_of("\\/", start);
+        if (end == std::string_view::npos) {
+            end = relativeUtf8.size();
+        }
+        const std::string component(relativeUtf8.substr(start, end - start));
+        if (!component.empty()) {
+            fs::path next = base / component;
+            if (!Exists(next) && component != "." && component != "..") {
+                if (const std::optional<std::string> match = CaselessMatch(base, component)) {
+                    next = base / *match;
+                }
+            }
+            base = std::move(next);
+        }
+        start = end + 1;
+    }
+    return base;
+}
+
+fs::path HostPath(const fs::path& installDir, std::string_view relative) {
+#ifdef _WIN32
+    // The file system ignores letter case; the bytes are in the system code page.
+    std::wstring wide;
+    if (!relative.empty()) {
+        const int size = MultiByteToWideChar(CP_ACP, 0, relative.data(),
+                                             static_cast<int>(relative.size()), nullptr, 0);
+        wide.resize(static_cast<std::size_t>(size));
+        MultiByteToWideChar(CP_ACP, 0, relative.data(), static_cast<int>(relative.size()),
+                            wide.data(), size);
+    }
+    fs::path path = installDir;
+    path += fs::path(wide);
+    return path;
+#else
+    return AppendMatchingComponents(installDir, Windows1252ToUtf8(relative));
+#endif
+}
+
+std::optional<fs::path> FindHostFile(const fs::path& installDir, std::string_view relative) {
+    fs::path path = HostPath(installDir, relative);
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec)) {
+        return path;
+    }
+    return std::nullopt;
+}
