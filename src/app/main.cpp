@@ -1,12 +1,5 @@
-#include "app/Main.h"
-
-#include <QApplication>
+#include "app/Application.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
-
-    TFrmMain mainWindow;
-    mainWindow.show();
-    return QApplication::exec();
+    return RunApplication(argc, argv);
 }

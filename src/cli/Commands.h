@@ -18,4 +18,5 @@ struct Invocation {
 // exit code. FILE has been checked to be a readable regular file.
 int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
 int CheckCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
+int DetectCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
 int HostCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);

@@ -1,19 +1,352 @@
+#include "FakeRegistry.h"
+#include "ScriptedPrompts.h"
+#include "app_tests.h"
+#include "support/TempDir.h"
+
+#include "app/BaseFrm.h"
 #include "app/Main.h"
+#include "app/QdAction.h"
+#include "editor/SarvikFileFrm.h"
+#include "host/Settings.h"
 
+#include <QDropEvent>
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
-class MainWindowTest : public QObject {
-    Q_OBJECT
-  private slots:
-    void showsTheApplicationTitleAndClosesCleanly() {
-        TFrmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Norvex Quillkit"));
-        QVERIFY(window.close());
-        QVERIFY(!window.isVisible());
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string SarvikText = "'Pad\r\n'---\r\n\r\nwaveset = pad.sf2, 10, 20, 0\r\n\r\nosc = 0\r\n"
+                               "instrument = Strings\r\nosc = 1\r\ninstrument = A\r\nosc = 2\r\n"
+                               "instrument = B\r\nosc = 3\r\ninstrument = C\r\n";
+
+QString Text(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+struct Fixture {
+    TempDir Dir;
+    ScriptedPrompts Prompts;
+    FakeRegistry Registry;
+    std::unique_ptr<TFrmMain> Window;
+
+    explicit Fixture(std::optional<fs::path> installDir = std::nullopt)
+        : Registry(installDir.value_or(fs::path())) {
+        Window = std::make_unique<TFrmMain>(Registry, Dir / "quillkit");
+        Window->show();
+        QApplication::setActiveWindow(Window.get());
+    }
+
+    int WindowCount() const {
+        return static_cast<int>(Window->ClientArea()->subWindowList().size());
+    }
+
+    TFrmSarvikFile* Active() const {
+        return qobject_cast<TFrmSarvikFile*>(Window->ActiveDocument());
+    }
+
+    void Open(const fs::path& path) {
+        Prompts.FileChoices.push_back(Text(path));
+        Window->ActOpen->trigger();
+    }
+
+    // Makes the active document complete enough to be saved.
+    void CompleteActiveDocument() {
+        TSarvikWaveset& document = Active()->Waveset();
+        document.SetWavesetFile("pad.sf2");
+        for (const auto& oscillator : document.Oscillators()) {
+            oscillator->Instruments()[0]->SetWave("Piano");
+        }
     }
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+QStringList ActionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+void MainWindowTest::init() {
+    Settings.InstallDir.clear();
+}
+
+void MainWindowTest::cleanup() {
+    Settings.InstallDir.clear();
+}
+
+void MainWindowTest::showsItsTitleAndMenus() {
+    Fixture f;
+    QCOMPARE(f.Window->windowTitle(), QStringLiteral("Norvex Quillkit"));
+    QCOMPARE(FrmMain, f.Window.get());
+    const QList<QAction*> menus = f.Window->menuBar()->actions();
+    QCOMPARE(menus.size(), 4);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(ActionTexts(menus[0]->menu()),
+             QStringList({"New", "Open...", "", "Save", "Save as...", "", "Exit"}));
+    QCOMPARE(menus[1]->text(), QStringLiteral("Skin"));
+    QVERIFY(!menus[1]->isVisible());
+    QCOMPARE(ActionTexts(menus[2]->menu()), QStringList({"Cascade", "Tile", "Minimize All", ""}));
+    QCOMPARE(ActionTexts(menus[3]->menu()), QStringList({"About Norvex Quillkit..."}));
+
+    QCOMPARE(f.Window->ActNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(f.Window->ActOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(f.Window->ActSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QVERIFY(f.Window->ActSaveAs->shortcut().isEmpty());
+    const QList<std::pair<TQdAction*, int>> ids = {
+        {f.Window->ActExit, 0},          {f.Window->ActHelpAbout, 1},
+        {f.Window->ActSave, 4},          {f.Window->ActWindowArrangeIcons, 6},
+        {f.Window->ActWindowCascade, 7}, {f.Window->ActOpen, 8},
+        {f.Window->ActNew, 9},           {f.Window->ActSaveAs, 10}};
+    for (const auto& [action, id] : ids) {
+        QCOMPARE(action->ID(), id);
+    }
+    QVERIFY(f.Window->ActWindowArrangeIcons->associatedObjects().isEmpty());
+
+    f.Window->ActHelpAbout->trigger();
+    QCOMPARE(f.Prompts.Messages.size(), 1);
+    QVERIFY(f.Prompts.Messages[0].Text.startsWith(QStringLiteral("Norvex Quillkit 1.1.1\n\n")));
+    QCOMPARE(f.Prompts.Messages[0].Caption, QStringLiteral("Norvex Quillkit"));
+}
+
+void MainWindowTest::saveCommandsNeedAnActiveDocument() {
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.Window.get()));
+    QVERIFY(!f.Window->ActSave->isEnabled());
+    QVERIFY(!f.Window->ActSaveAs->isEnabled());
+    QTest::keyClick(f.Window.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(f.Prompts.Messages.isEmpty());
+    QVERIFY(f.Prompts.SaveDialogs.isEmpty());
+
+    QTest::keyClick(f.Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.WindowCount(), 1);
+    QVERIFY(f.Window->ActSave->isEnabled());
+    QVERIFY(f.Window->ActSaveAs->isEnabled());
+    QCOMPARE(f.Window->ActiveDocument()->windowTitle(), QStringLiteral("New (Sarvik File)"));
+    QVERIFY(!f.Window->ActiveDocument()->IsModified());
+
+    f.Window->ClientArea()->closeAllSubWindows();
+    QCOMPARE(f.WindowCount(), 0);
+    QVERIFY(!f.Window->ActSave->isEnabled());
+}
+
+void MainWindowTest::openingAnOpenFileActivatesItsWindow() {
+    Fixture f;
+    WriteBytes(f.Dir / "pad.txt", SarvikText);
+    fs::create_symlink(f.Dir / "pad.txt", f.Dir / "link.txt");
+    f.Open(f.Dir / "pad.txt");
+    QCOMPARE(f.WindowCount(), 1);
+    QMdiSubWindow* first = f.Window->ClientArea()->subWindowList().first();
+    QCOMPARE(f.Active()->windowTitle(), QStringLiteral("pad.txt (Sarvik File)"));
+    QCOMPARE(f.Active()->Waveset().WavesetName(), std::string("Pad"));
+    QVERIFY(!f.Active()->IsModified());
+    QCOMPARE(f.Prompts.OpenDialogs[0].Title, QStringLiteral("Open"));
+    QCOMPARE(f.Prompts.OpenDialogs[0].Filter,
+             QStringLiteral("Sarvik Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+
+    f.Window->ActNew->trigger();
+    first->showMinimized();
+    f.Open(f.Dir / "link.txt");
+    QCOMPARE(f.WindowCount(), 2);
+    QVERIFY(!first->isMinimized());
+    QCOMPARE(f.Window->ClientArea()->currentSubWindow(), first);
+    QVERIFY(f.Prompts.Messages.isEmpty());
+}
+
+void MainWindowTest::openingAnUnknownFileCreatesNoWindow() {
+    Fixture f;
+    WriteBytes(f.Dir / "song.txt", "w1 = 3\r\nwaveset = a.sf2\r\n");
+    f.Open(f.Dir / "song.txt");
+    QCOMPARE(f.WindowCount(), 0);
+    QCOMPARE(f.Prompts.MessageTexts(),
+             QStringList({"File type not detected. Not a supported Norvex file?"}));
+    QCOMPARE(f.Prompts.Messages[0].Caption, QStringLiteral("Open"));
+}
+
+void MainWindowTest::errorsOfACommandAreShownAndTheProgramGoesOn() {
+    Fixture f;
+    f.Open(f.Dir / "vanished.txt");
+    QCOMPARE(f.WindowCount(), 0);
+    QCOMPARE(f.Prompts.Messages.size(), 1);
+    QVERIFY2(f.Prompts.Messages[0].Text.startsWith(QStringLiteral("Cannot open file")),
+             qPrintable(f.Prompts.Messages[0].Text));
+    QCOMPARE(f.Prompts.Messages[0].Caption, QStringLiteral("Norvex Quillkit"));
+    QVERIFY(f.Window->isVisible());
+}
+
+void MainWindowTest::failedLoadShowsAnUntitledModifiedWindow() {
+    Fixture f;
+    WriteBytes(f.Dir / "bad.txt", "waveset = w.sf2\r\nosc = 9\r\ninstrument = X\r\n");
+    f.Open(f.Dir / "bad.txt");
+    QCOMPARE(f.WindowCount(), 1);
+    QCOMPARE(f.Prompts.MessageTexts(), QStringList({"Error while loading Sarvik file!"}));
+    QCOMPARE(f.Active()->windowTitle(), QStringLiteral("New* (Sarvik File)"));
+}
+
+void MainWindowTest::saveOfAnUntitledDocumentGoesThroughSaveAs() {
+    Fixture f;
+    f.Window->ActNew->trigger();
+    f.Window->ActSave->trigger();
+    QCOMPARE(f.Prompts.MessageTexts(),
+             QStringList({"You need to give a waveset file name before saving."}));
+    QVERIFY(f.Prompts.SaveDialogs.isEmpty());
+
+    f.CompleteActiveDocument();
+    f.Prompts.FileChoices.push_back(std::nullopt);
+    f.Window->ActSave->trigger();
+    QCOMPARE(f.Prompts.SaveDialogs.size(), 1);
+    QCOMPARE(f.Prompts.SaveDialogs[0].Title, QStringLiteral("Save as"));
+    QCOMPARE(f.Prompts.SaveDialogs[0].FileName, QString());
+    QVERIFY(fs::is_empty(f.Dir.Path()));
+    QVERIFY(f.Active()->IsModified());
+
+    f.Prompts.FileChoices.push_back(Text(f.Dir / "song.txt"));
+    f.Window->ActSave->trigger();
+    QCOMPARE(ReadBytes(f.Dir / "song.txt"), f.Active()->Waveset().BuildText());
+    QCOMPARE(f.Active()->windowTitle(), QStringLiteral("song.txt (Sarvik File)"));
+    QCOMPARE(f.Prompts.SaveDialogs.size(), 2);
+}
+
+void MainWindowTest::saveAsForcesTheTxtExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "lead"
+                                  << "lead.txt";
+    QTest::newRow("another extension") << "lead.dat"
+                                       << "lead.txt";
+    QTest::newRow("dotted folder") << "v1.2/lead"
+                                   << "v1.2/lead.txt";
+}
+
+void MainWindowTest::saveAsForcesTheTxtExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    Fixture f;
+    fs::create_directories(f.Dir / "v1.2");
+    f.Window->ActNew->trigger();
+    f.CompleteActiveDocument();
+    f.Prompts.FileChoices.push_back(Text(f.Dir / typed.toStdString()));
+    f.Window->ActSaveAs->trigger();
+    QCOMPARE(f.Active()->GetFileName(), f.Dir / saved.toStdString());
+    QCOMPARE(ReadBytes(f.Dir / saved.toStdString()), f.Active()->Waveset().BuildText());
+    QVERIFY(!fs::exists(f.Dir / typed.toStdString()) || typed == saved);
+    QVERIFY(!f.Active()->IsModified());
+}
+
+void MainWindowTest::saveAsAsksBeforeReplacingAFileTheExtensionRuleChose() {
+    Fixture f;
+    WriteBytes(f.Dir / "lead.txt", "old");
+    f.Window->ActNew->trigger();
+    f.CompleteActiveDocument();
+
+    f.Prompts.FileChoices.push_back(Text(f.Dir / "lead.dat"));
+    f.Prompts.Answers.push_back(MessageAnswer::No);
+    f.Window->ActSaveAs->trigger();
+    QCOMPARE(f.Prompts.Messages.size(), 1);
+    QCOMPARE(f.Prompts.Messages[0].Text, Text(f.Dir / "lead.txt") + " already exists. Replace it?");
+    QCOMPARE(f.Prompts.Messages[0].Caption, QStringLiteral("Save as"));
+    QCOMPARE(int(f.Prompts.Messages[0].DefaultButton), int(MessageAnswer::No));
+    QCOMPARE(ReadBytes(f.Dir / "lead.txt"), std::string("old"));
+    QVERIFY(f.Active()->GetFileName().empty());
+
+    f.Prompts.FileChoices.push_back(Text(f.Dir / "lead.dat"));
+    f.Prompts.Answers.push_back(MessageAnswer::Yes);
+    f.Window->ActSaveAs->trigger();
+    QCOMPARE(ReadBytes(f.Dir / "lead.txt"), f.Active()->Waveset().BuildText());
+}
+
+void MainWindowTest::exitAsksEveryModifiedWindowBeforeClosingAny() {
+    Fixture f;
+    f.Window->ActNew->trigger();
+    f.Active()->Waveset().SetNotes("first");
+    f.Window->ActNew->trigger();
+    f.Active()->Waveset().SetNotes("second");
+    f.Window->ActNew->trigger(); // unchanged: never asked
+
+    f.Prompts.Answers = {MessageAnswer::Yes, MessageAnswer::No};
+    f.Window->ActExit->trigger();
+    QCOMPARE(f.Prompts.Messages.size(), 2);
+    QCOMPARE(f.WindowCount(), 3);
+    QVERIFY(f.Window->isVisible());
+    for (TFrmBase* document : f.Window->Documents()) {
+        QVERIFY(document->isVisible());
+    }
+
+    f.Prompts.Answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    f.Window->ActExit->trigger();
+    QCOMPARE(f.Prompts.Messages.size(), 4);
+    QVERIFY(!f.Window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(f.WindowCount(), 0);
+}
+
+void MainWindowTest::minimizeAllAndArrangeIcons() {
+    Fixture f;
+    f.Window->ActWindowMinimizeAll->trigger();
+    f.Window->ActWindowArrangeIcons->trigger();
+    QCOMPARE(f.WindowCount(), 0);
+
+    f.Window->ActNew->trigger();
+    f.Window->ActNew->trigger();
+    f.Window->ActWindowMinimizeAll->trigger();
+    const QList<QMdiSubWindow*> windows = f.Window->ClientArea()->subWindowList();
+    for (const QMdiSubWindow* window : windows) {
+        QVERIFY(window->isMinimized());
+    }
+    f.Window->ActWindowArrangeIcons->trigger();
+    const int bottom = f.Window->ClientArea()->viewport()->height();
+    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
+    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
+void MainWindowTest::hostFolderGivesDialogFoldersAndBackground() {
+    TempDir host;
+    fs::create_directories(host / "Samples");
+    fs::create_directories(host / "Skins" / "Default");
+    QImage tile(8, 6, QImage::Format_RGB32);
+    tile.fill(Qt::darkCyan);
+    QVERIFY(tile.save(Text(host / "Skins" / "Default" / "BgTile.bmp"), "BMP"));
+    {
+        Fixture f(host.Path());
+        QCOMPARE(f.Window->OpenDialog().InitialDir, Text(host / "Samples"));
+        QCOMPARE(f.Window->SaveDialog().InitialDir, Text(host / "Samples"));
+        QCOMPARE(f.Window->BackgroundTile().size(), QSize(8, 6));
+        QCOMPARE(f.Window->ClientArea()->background().texture().size(), QSize(8, 6));
+    }
+    Settings.InstallDir.clear();
+    Fixture none;
+    QCOMPARE(none.Window->OpenDialog().InitialDir, QStringLiteral("Samples"));
+    QVERIFY(none.Window->BackgroundTile().isNull());
+}
+
+void MainWindowTest::droppedFilesOpenOneByOne() {
+    Fixture f;
+    WriteBytes(f.Dir / "one.txt", SarvikText);
+    WriteBytes(f.Dir / "two.txt", SarvikText);
+    WriteBytes(f.Dir / "other.dat", SarvikText);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(Text(f.Dir / "one.txt")),
+                  QUrl::fromLocalFile(Text(f.Dir / "other.dat")),
+                  QUrl::fromLocalFile(Text(f.Dir / "two.txt"))});
+    // The drop goes to the widget that accepted the drag as it entered.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Window.get(), &drop);
+    QCOMPARE(f.WindowCount(), 2);
+    QCOMPARE(f.Prompts.MessageTexts(),
+             QStringList({"File type not detected. Not a supported Norvex file?"}));
+}

@@ -23,6 +23,7 @@ CliRun RunWith(const std::vector<std::string>& args) {
 
 const std::string Usage = "usage: quillkit-cli format [--install-dir DIR] FILE\n"
                           "       quillkit-cli check [--install-dir DIR] FILE\n"
+                          "       quillkit-cli detect FILE\n"
                           "       quillkit-cli host\n";
 
 std::string NewDocumentText() {
@@ -42,6 +43,7 @@ TEST(CliFormat, RunsGiveExitCodeStdoutAndMessages) {
     TempDir dir;
     WriteBytes(dir / "empty.txt", "\r\n\r\n");
     WriteBytes(dir / "bad.txt", "waveset = , 0, 0, 0\r\nhold = 5\r\n");
+    WriteBytes(dir / "other.txt", "'comment\r\nW1 = 2\r\n");
     WriteBytes(dir / "no-wave.txt", "waveset = b.sf2\r\nosc = 0\r\ninstrument = Piano\r\n");
     WriteBytes(dir / "complete.txt",
                "waveset = b.sf2\r\nosc = 0\r\ninstrument = Piano\r\nosc = 1\r\n"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QValidator>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The one place where the document's bytes meet the text the windows show. The bytes
+// are in the host's code page (Windows-1252 off Windows, the system code page on
+// Windows); every byte maps to one character and back.
+QString BytesToText(std::string_view bytes);
+
+// The bytes for `text`; a character the code page cannot hold becomes '?'.
+std::string TextToBytes(const QString& text);
+
+// Whether the code page can hold every character of `text`.
+bool IsEncodable(const QString& text);
+
+// File system paths, converted without loss.
+QString PathToText(const std::filesystem::path& path);
+std::filesystem::path TextToPath(const QString& text);
+
+// Refuses input that the code page cannot hold, so nothing typed is lost on saving.
+class CodePageValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+// A path as UTF-8 text for the file-name rules of the core, and back.
+std::string PathToUtf8(const std::filesystem::path& path);
+std::filesystem::path Utf8ToPath(std::string_view utf8);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon { None, Information, Warning, Stop, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No, Dismissed };
+
+// A modal message box.
+struct MessageRequest {
+    QString Text;
+    QString Caption;
+    MessageIcon Icon = MessageIcon::None;
+    MessageButtons Buttons = MessageButtons::Ok;
+    MessageAnswer DefaultButton = MessageAnswer::Ok;
+};
+
+// A common open or save dialog and what it keeps between uses. The filter is written
+// as pairs of description and patterns: "Sarvik Files (*.txt)|*.txt|All Files (*.*)|*.*".
+struct FileDialogSettings {
+    QString Title;
+    QString Filter;
+    int FilterIndex = 0; // 0 and 1 both select the first filter
+    QString InitialDir;
+    QString FileName;
+};
+
+// Every question the program asks a person goes through here, so that tests can
+// answer them.
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+    virtual MessageAnswer Message(const MessageRequest& request) = 0;
+    // Runs the dialog; on acceptance stores the chosen path in `dialog.FileName`.
+    virtual bool RunOpenDialog(FileDialogSettings& dialog) = 0;
+    // The save dialog asks before overwriting a file the user picked.
+    virtual bool RunSaveDialog(FileDialogSettings& dialog) = 0;
+};
+
+// The prompts the program uses; the real ones unless a test installs others.
+Prompts& AppPrompts();
+void SetAppPrompts(Prompts* prompts);
