@@ -1,0 +1,21 @@
+# Installs the build into a scratch prefix and checks what a desktop needs.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE code OUTPUT_QUIET)
+if(NOT code EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+foreach(file bin/quillkit bin/quillkit-cli share/applications/quillkit.desktop
+             share/icons/hicolor/scalable/apps/quillkit.svg)
+    if(NOT EXISTS "${PREFIX}/${file}")
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+file(STRINGS "${PREFIX}/share/applications/quillkit.desktop" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=quillkit")
+    message(FATAL_ERROR "desktop entry starts '${exec}', not 'Exec=quillkit'")
+endif()
+file(STRINGS "${PREFIX}/share/applications/quillkit.desktop" mime REGEX "^MimeType=")
+if(mime)
+    message(FATAL_ERROR "the desktop entry must not claim file types")
+endif()
