@@ -24,6 +24,7 @@ struct CommandSpec {
 const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
         {"format", {{"--install-dir", true}}, true, FormatCommand},
+        {"samples", {{"--menu", false}}, true, SamplesCommand},
     };
     return commands;
 }

@@ -15,3 +15,5 @@ struct Invocation {
 // Each command writes its bytes to `out`, its messages to `err`, and returns the
 // exit code. FILE has been checked to be a readable regular file.
 int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
+// Lists FILE's waveset entries, one a line, or with --menu the sample chooser's captions.
+int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
