@@ -28,6 +28,7 @@ const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
         {"format", {{"--install-dir", true}}, true, true, FormatCommand},
         {"check", {{"--install-dir", true}}, true, true, CheckCommand},
+        {"samples", {{"--menu", false}}, true, false, SamplesCommand},
         {"detect", {}, true, false, DetectCommand},
         {"host", {}, false, false, HostCommand},
     };

@@ -20,3 +20,5 @@ int FormatCommand(const Invocation& invocation, std::ostream& out, std::ostream&
 int CheckCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
 int DetectCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
 int HostCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);
+// Lists FILE's waveset entries, one a line, or with --menu the sample chooser's captions.
+int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream& err);

@@ -26,3 +26,5 @@ expect_run(0 "${FIXTURES}/strings.expected.txt" format "${FIXTURES}/strings.txt"
 expect_run(1 "${FIXTURES}/broken.expected.txt" format --install-dir "${WORK}" "${FIXTURES}/broken.txt")
 expect_run(2 "" format "${FIXTURES}/missing.txt")
 expect_run(2 "" format)
+expect_run(0 "" samples "${FIXTURES}/strings.txt")
+expect_run(2 "" samples "${FIXTURES}/missing.sf2")

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "host/Settings.h"
 #include "support/TempDir.h"
+#include "wavesets/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@ CliRun RunWith(const std::vector<std::string>& args) {
 
 const std::string Usage = "usage: quillkit-cli format [--install-dir DIR] FILE\n"
                           "       quillkit-cli check [--install-dir DIR] FILE\n"
+                          "       quillkit-cli samples [--menu] FILE\n"
                           "       quillkit-cli detect FILE\n"
                           "       quillkit-cli host\n";
 
@@ -88,6 +90,60 @@ TEST(CliFormat, InstallDirGainsItsTrailingSeparator) {
     EXPECT_EQ(Settings.InstallDir, std::filesystem::path("/opt/host/"));
     RunWith({"format", "--install-dir", "", (dir / "empty.txt").string()});
     EXPECT_TRUE(Settings.InstallDir.empty());
+}
+
+TEST(CliSamples, RunsListTheWavesetOrReportTheReaderError) {
+    TempDir dir;
+    const std::string bank =
+        Bank(InstRecords({"Piano", "bass", "\xC9tude", "Organ", "EOI", "After"}));
+    WriteBytes(dir / "bank.sf2", bank);
+    WriteBytes(dir / "Upper.SF2", bank);
+    WriteBytes(dir / "bank.txt", bank);
+    WriteBytes(dir / "noinst.sf2", List("RIFF", "sfbk", List("LIST", "pdta", "")));
+    WriteBytes(dir / "cut.sf2", bank.substr(0, bank.find("EOI") + 10));
+    WriteBytes(dir / "empty.sf2", "");
+    WriteBytes(dir / "twelve.nsp", NspProgram(12));
+    WriteBytes(dir / "negative.nsp", NspProgram(2) + ChunkSized("SIFS", 0xFFFFFF00U, ""));
+    WriteBytes(dir / "empty.nsp", "");
+    const auto file = [&dir](const char* name) { return (dir / name).string(); };
+    const std::string missing = file("missing.sf2");
+    const std::string names = "bass\nOrgan\nPiano\n\xC9tude\n";
+    struct Case {
+        std::vector<std::string> args;
+        CliRun expected;
+    };
+    const Case cases[] = {
+        {{"samples"}, {2, "", Usage}},
+        {{"samples", "--install-dir", "x", file("bank.sf2")}, {2, "", Usage}},
+        {{"samples", file("bank.sf2"), "--menu"}, {2, "", Usage}},
+        {{"samples", missing},
+         {2, "", "Cannot open file \"" + missing + "\". No such file or directory\n"}},
+        {{"samples", file("bank.sf2")}, {0, names, ""}},
+        {{"samples", file("Upper.SF2")}, {0, names, ""}},
+        {{"samples", "--menu", file("bank.sf2")},
+         {0, "000: bass\n001: Organ\n002: Piano\n003: \xC9tude\n", ""}},
+        {{"samples", file("bank.txt")}, {0, "", ""}},
+        {{"samples", file("noinst.sf2")}, {0, "", ""}},
+        {{"samples", "--menu", file("noinst.sf2")}, {0, "", ""}},
+        {{"samples", file("cut.sf2")}, {1, "", "Stream read error\n"}},
+        {{"samples", file("empty.sf2")}, {1, "", "Stream read error\n"}},
+        {{"samples", file("twelve.nsp")}, {0, "0\n1\n10\n11\n2\n3\n4\n5\n6\n7\n8\n9\n", ""}},
+        {{"samples", "--menu", file("twelve.nsp")},
+         {0,
+          "000: Layer 1\n001: Layer 2\n002: Layer 11\n003: Layer 12\n004: Layer 3\n"
+          "005: Layer 4\n006: Layer 5\n007: Layer 6\n008: Layer 7\n009: Layer 8\n"
+          "010: Layer 9\n011: Layer 10\n",
+          ""}},
+        {{"samples", file("negative.nsp")}, {1, "", "Range check error\n"}},
+        {{"samples", file("empty.nsp")}, {0, "", ""}},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunWith(c.args);
+        const std::string label = c.args.back();
+        EXPECT_EQ(run.Code, c.expected.Code) << label;
+        EXPECT_EQ(run.Out, c.expected.Out) << label;
+        EXPECT_EQ(run.Err, c.expected.Err) << label;
+    }
 }
 
 #ifndef _WIN32

@@ -1,0 +1,122 @@
+#include "wavesets/FileStream.h"
+
+#include "document/TextFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+[[noreturn]] void FailToOpen(const std::filesystem::path& path, const std::string& reason) {
+    throw FileError("Cannot open file \"" + PathText(path) + "\". " + reason);
+}
+
+std::string SystemMessage(int error) {
+    return std::generic_category().message(error);
+}
+
+// Fails unless the open file is a regular file that 32-bit positions can cover.
+std::int32_t CheckedSize(const std::filesystem::path& path, bool regular, std::int64_t size) {
+    if (!regular) {
+        FailToOpen(path, "Not a regular file");
+    }
+    if (size > TStream::MaxPosition) {
+        FailToOpen(path, SystemMessage(EFBIG));
+    }
+    return static_cast<std::int32_t>(size);
+}
+
+int SeekFile(std::FILE* file, std::int64_t position) {
+#ifdef _WIN32
+    return _fseeki64(file, position, SEEK_SET);
+#else
+    return fseeko(file, static_cast<off_t>(position), SEEK_SET);
+#endif
+}
+
+} // namespace
+
+TFileStream::TFileStream(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) {
+        FailToOpen(path, SystemMessage(ENOENT));
+    }
+    if (std::filesystem::is_directory(status)) {
+        FailToOpen(path, SystemMessage(EISDIR));
+    }
+    // Checked before opening: opening a pipe or a device could block or have effects.
+    if (!std::filesystem::is_regular_file(status)) {
+        FailToOpen(path, "Not a regular file");
+    }
+#ifdef _WIN32
+    errno = 0;
+    file_.reset(_wfsopen(path.c_str(), L"rb", _SH_DENYWR));
+    if (!file_) {
+        FailToOpen(path, SystemMessage(errno));
+    }
+    struct _stat64 info {};
+    if (_fstat64(_fileno(file_.get()), &info) != 0) {
+        FailToOpen(path, SystemMessage(errno));
+    }
+    size_ = CheckedSize(path, (info.st_mode & _S_IFMT) == _S_IFREG, info.st_size);
+#else
+    // Non-blocking, in case the path was swapped for a pipe since the check above.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        FailToOpen(path, SystemMessage(errno));
+    }
+    errno = 0;
+    file_.reset(fdopen(fd, "rb"));
+    if (!file_) {
+        const int error = errno;
+        close(fd);
+        FailToOpen(path, SystemMessage(error));
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        FailToOpen(path, SystemMessage(errno));
+    }
+    size_ = CheckedSize(path, S_ISREG(info.st_mode), info.st_size);
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+#endif
+}
+
+std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
+    // Positions stay within 32 bits even if the file has grown since it was opened.
+    count = std::min(count, MaxPosition - position_);
+    if (count <= 0) {
+        return 0;
+    }
+    if (filePosition_ != position_) {
+        if (SeekFile(file_.get(), position_) != 0) {
+            filePosition_ = -1;
+            return 0;
+        }
+        filePosition_ = position_;
+    }
+    const std::size_t n = std::fread(buffer, 1, static_cast<std::size_t>(count), file_.get());
+    if (n < static_cast<std::size_t>(count)) {
+        // After an end of file or an error the stdio position is not to be trusted.
+        std::clearerr(file_.get());
+        filePosition_ = -1;
+    } else {
+        filePosition_ += static_cast<std::int64_t>(n);
+    }
+    position_ += static_cast<std::int32_t>(n);
+    return static_cast<std::int32_t>(n);
+}
+
+std::int32_t TFileStream::Write(const void*, std::int32_t) {
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/SampleList.h"
+#include "wavesets/Stream.h"
+
+// Above this many layers a program header is taken as corrupt and lists nothing.
+constexpr std::int32_t MaxNspLayers = 65536;
+
+// Replaces `list` with the layer numbers "0" .. LayerCount - 1 of the Norvex Sampler
+// program on `stream`, sorted as text; empty without a program header. False, with
+// nothing done, when either is null. Throws RangeCheckError, before the list is
+// touched, for a sample-info chunk of negative size.
+bool ListNspLayers(TStream* stream, TSampleList* list);
