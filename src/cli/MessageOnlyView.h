@@ -26,6 +26,7 @@ class MessageOnlyView final : public SarvikView {
     void OpenSamplePopup(TSarvikInstrument&) override {}
     std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument&) override { return nullptr; }
     void ReportProblem(const Problem& problem) override { Report(problem.Text); }
+    void ReportError(const std::string& message) override { Report(message); }
 
   private:
     std::ostream& err_;

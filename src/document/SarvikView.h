@@ -56,4 +56,7 @@ class SarvikView {
     virtual std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument& instrument) = 0;
 
     virtual void ReportProblem(const Problem& problem) = 0;
+    // An error that ended part of the work (a damaged waveset file, say), shown as
+    // the application shows unexpected errors; the work goes on.
+    virtual void ReportError(const std::string& message) = 0;
 };

@@ -124,6 +124,7 @@ void TSarvikWaveset::SetWavesetFile(const std::string& value) {
     if (!IsUpdating()) {
         RefreshPreview();
     }
+    RebuildSamples();
 }
 
 void TSarvikWaveset::RefreshPreview() {

@@ -110,6 +110,7 @@ class TSarvikWaveset {
     void ParseWavesetValue(std::string_view value);
     TSarvikInstrument* ParsedInstrument(const ParseState& state) const;
     void NotifyModified();
+    void RebuildSamples();
 
     std::string wavesetFile_;
     std::string wavesetName_;

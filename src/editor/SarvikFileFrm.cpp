@@ -1,6 +1,7 @@
 #include "editor/SarvikFileFrm.h"
 
 #include "app/ByteText.h"
+#include "app/ErrorHandler.h"
 #include "app/Prompts.h"
 
 #include <QFont>
@@ -97,4 +98,8 @@ void TFrmSarvikFile::ReportProblem(const Problem& problem) {
         {BytesToText(problem.Text), BytesToText(problem.Caption),
          problem.Icon == ProblemIcon::Stop ? MessageIcon::Stop : MessageIcon::Warning,
          MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void TFrmSarvikFile::ReportError(const std::string& message) {
+    ReportUnhandledError(QString::fromLocal8Bit(message));
 }

@@ -37,6 +37,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void OpenSamplePopup(TSarvikInstrument& instrument) override;
     std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument& instrument) override;
     void ReportProblem(const Problem& problem) override;
+    void ReportError(const std::string& message) override;
 
   private:
     void WavesetModified();

@@ -174,3 +174,29 @@ TEST(CliHost, PrintsTheInstallationOfTheWinePrefix) {
     EXPECT_EQ(none.Err, "");
 }
 #endif
+
+TEST(CliFormat, WavesetsResolveInTheInstallDirWithoutRegardToCase) {
+    TempDir host;
+    std::filesystem::create_directories(host / "samples");
+    WriteBytes(host / "samples" / "bank.sf2", Bank(InstRecords({"Piano", "bass", "EOI"})));
+    const std::string bank = Bank(InstRecords({"Piano", "Organ"}));
+    WriteBytes(host / "samples" / "cut.sf2", bank.substr(0, bank.find("Organ")));
+    WriteBytes(host / "song.txt", "waveset = Bank.SF2\r\nosc = 1\r\ninstrument = Piano\r\n");
+    WriteBytes(host / "damaged.txt", "waveset = cut.sf2\r\nosc = 1\r\ninstrument = Piano\r\n");
+    const std::string dir = host.Path().string();
+
+    const CliRun format = RunWith({"format", "--install-dir", dir, (host / "song.txt").string()});
+    EXPECT_EQ(format.Code, 0) << format.Err;
+    EXPECT_NE(format.Out.find("'------------ OSCILLATOR 1 ------------\r\nosc = 0\r\n\r\n"
+                              "instrument = bass\r\n"),
+              std::string::npos);
+    EXPECT_NE(format.Out.find("osc = 1\r\n\r\ninstrument = Piano\r\n"), std::string::npos);
+    EXPECT_EQ(RunWith({"check", "--install-dir", dir, (host / "song.txt").string()}).Code, 0);
+
+    const CliRun damaged =
+        RunWith({"check", "--install-dir", dir, (host / "damaged.txt").string()});
+    EXPECT_EQ(damaged.Code, 1);
+    EXPECT_EQ(damaged.Err,
+              "Stream read error\nOne of the instrument wave names has not been given.\n");
+    Settings.InstallDir.clear();
+}

@@ -55,6 +55,7 @@ class RecordingView : public SarvikView {
         return std::make_unique<Strip>(*this, instrument.Index() + 1);
     }
     void ReportProblem(const Problem& problem) override { Problems.push_back(problem); }
+    void ReportError(const std::string& message) override { Errors.push_back(message); }
 
     static Strip& StripOf(const TSarvikInstrument& instrument) {
         return dynamic_cast<Strip&>(*instrument.Panel());
@@ -67,4 +68,5 @@ class RecordingView : public SarvikView {
     int TextRefreshes = 0;
     std::vector<std::string> Log;
     std::vector<Problem> Problems;
+    std::vector<std::string> Errors;
 };

@@ -1,0 +1,59 @@
+#include "document/FileNames.h"
+#include "document/SarvikWaveset.h"
+#include "host/HostPaths.h"
+#include "host/Settings.h"
+#include "wavesets/FileStream.h"
+#include "wavesets/NspUtils.h"
+#include "wavesets/Sf2Utils.h"
+
+#include <exception>
+
+namespace {
+
+using Reader = bool (*)(TStream*, TSampleList*);
+
+Reader ReaderFor(const std::string& wavesetFile) {
+    const std::string extension = LowercaseExtension(wavesetFile);
+    if (extension == ".sf2") {
+        return ListSf2Instruments;
+    }
+    if (extension == ".nsp") {
+        return ListNspLayers;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Lists the entries of the waveset file, which always lies in the host's Samples
+// folder, and gives every instrument without a wave the first of them.
+void TSarvikWaveset::RebuildSamples() {
+    samples_.Clear();
+    if (form_) {
+        form_->ClearSamplePopup();
+    }
+    if (const Reader reader = ReaderFor(wavesetFile_)) {
+        if (const auto path = FindHostFile(Settings.InstallDir, "Samples\\" + wavesetFile_)) {
+            try {
+                TFileStream stream(*path);
+                reader(&stream, &samples_);
+            } catch (const std::exception& error) {
+                // One damaged bank must not stop a load half way: the rest of the file
+                // still belongs in the document.
+                if (form_) {
+                    form_->ReportError(error.what());
+                }
+            }
+        }
+    }
+    if (samples_.empty()) {
+        return;
+    }
+    for (const auto& oscillator : oscillators_) {
+        for (const auto& instrument : oscillator->Instruments()) {
+            if (instrument->Wave().empty()) {
+                instrument->SetWave(samples_.front());
+            }
+        }
+    }
+}

@@ -1,0 +1,105 @@
+#include "RecordingView.h"
+#include "support/TempDir.h"
+#include "wavesets/Bytes.h"
+
+#include "host/Settings.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A host installation whose Samples folder holds a few wavesets, as the host's own
+// file system would have them, letters in any case.
+class HostWithWavesets : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(host_ / "Samples" / "Pads");
+        const std::string bank = Bank(InstRecords({"Piano", "bass", "Organ", "EOI"}));
+        WriteBytes(host_ / "Samples" / "bank.sf2", bank);
+        WriteBytes(host_ / "Samples" / "Pads" / "Soft.sf2", Bank(InstRecords({"Warm", "Air"})));
+        WriteBytes(host_ / "Samples" / "layers.nsp", NspProgram(12));
+        WriteBytes(host_ / "Samples" / "bank.wav", bank);
+        WriteBytes(host_ / "Samples" / "cut.sf2", bank.substr(0, bank.find("Organ")));
+        Settings.InstallDir = host_.Path() / "";
+    }
+    void TearDown() override { Settings.InstallDir.clear(); }
+
+    TempDir host_;
+};
+
+std::vector<std::string> Waves(const TSarvikWaveset& document) {
+    std::vector<std::string> waves;
+    for (const auto& oscillator : document.Oscillators()) {
+        for (const auto& instrument : oscillator->Instruments()) {
+            waves.push_back(instrument->Wave());
+        }
+    }
+    return waves;
+}
+
+} // namespace
+
+TEST_F(HostWithWavesets, TheWavesetFileIsListedByItsExtension) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> samples;
+    };
+    const Case cases[] = {
+        {"bank.sf2", {"bass", "Organ", "Piano"}},
+        {"Bank.SF2", {"bass", "Organ", "Piano"}}, // any letter case, in the name and on disk
+        {"Pads\\soft.sf2", {"Air", "Warm"}},
+        {"pads/SOFT.sf2", {"Air", "Warm"}},
+        {"layers.NSP", {"0", "1", "10", "11", "2", "3", "4", "5", "6", "7", "8", "9"}},
+        {"bank.wav", {}},
+        {"missing.sf2", {}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        RecordingView view;
+        TSarvikWaveset document(&view);
+        document.Samples().Assign({"stale"});
+        view.Log.clear();
+        document.SetWavesetFile(c.file);
+        EXPECT_EQ(document.WavesetFile(), c.file);
+        EXPECT_EQ(document.Samples().Names(), c.samples) << c.file;
+        EXPECT_EQ(view.Log, std::vector<std::string>{"popup cleared"}) << c.file;
+        EXPECT_TRUE(view.Errors.empty()) << c.file;
+    }
+}
+
+TEST_F(HostWithWavesets, EmptyWavesGetTheFirstEntryAndGivenOnesStay) {
+    TSarvikWaveset document;
+    document.Oscillators()[1]->Instruments()[0]->SetWave("Piano");
+    document.Oscillators()[2]->AddInstrument().SetWave("Not in the bank");
+    document.SetWavesetFile("bank.sf2");
+    EXPECT_EQ(Waves(document),
+              (std::vector<std::string>{"bass", "Piano", "bass", "Not in the bank", "bass"}));
+    EXPECT_EQ(document.Oscillators()[3]->AddInstrument().Wave(), "bass");
+}
+
+TEST_F(HostWithWavesets, ADamagedBankIsReportedAndTheFileStillLoadsWhole) {
+    WriteBytes(host_ / "song.txt", "'Song\r\n'-\r\n\r\nwaveset = cut.sf2, 1, 2, 3\r\nosc = 1\r\n"
+                                   "instrument = Strings\r\nvolume = 100\r\n");
+    RecordingView view;
+    TSarvikWaveset document(&view);
+    ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
+    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_TRUE(view.Problems.empty());
+    EXPECT_EQ(document.FileName(), host_ / "song.txt");
+    EXPECT_EQ(document.Oscillators()[1]->Instruments()[0]->Wave(), "Strings");
+    EXPECT_EQ(document.Oscillators()[1]->Instruments()[0]->FileVolume(), 100);
+    EXPECT_EQ(document.FileDelay(), 3);
+    EXPECT_TRUE(document.Samples().empty());
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(HostWithWavesets, LoadingFillsEmptyWavesWithTheFirstSortedEntry) {
+    WriteBytes(host_ / "song.txt", "waveset = Bank.sf2\r\nosc = 2\r\ninstrument = Organ\r\n"
+                                   "instrument =\r\n");
+    TSarvikWaveset document;
+    ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
+    // Waves the file leaves empty take "bass"; an explicit empty line empties one again.
+    EXPECT_EQ(Waves(document), (std::vector<std::string>{"bass", "bass", "Organ", "", "bass"}));
+}
