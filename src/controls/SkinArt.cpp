@@ -67,7 +67,8 @@ void PaintKnob(QPainter& painter, TKnobArt art, QSizeF size, double fraction) {
     if (art == TKnobArt::Strip) {
         painter.fillRect(QRectF(QPointF(0, 0), size), StripBackground);
         const double arc = half - 2.5;
-        PaintArc(painter, centre, arc, SweepStart, SweepSpan, QPen(Track, 3.0, Qt::SolidLine, Qt::FlatCap));
+        PaintArc(painter, centre, arc, SweepStart, SweepSpan,
+                 QPen(Track, 3.0, Qt::SolidLine, Qt::FlatCap));
         PaintArc(painter, centre, arc, SweepStart, SweepSpan * fraction,
                  QPen(Accent, 3.0, Qt::SolidLine, Qt::FlatCap));
         PaintBody(painter, centre, half - 6.0);
