@@ -1,0 +1,104 @@
+#pragma once
+
+#include "controls/CustomDIBControl.h"
+#include "controls/KnobTypes.h"
+
+#include <QPoint>
+
+#include <cstdint>
+#include <memory>
+
+class TDIBImageLink;
+class TDIBImageList;
+class THiddenCursor;
+
+// A rotary control drawn from a horizontal strip of frames, turned by dragging
+// with the left button or with the arrow and page keys.
+class TCustomDIBKnob : public TCustomDIBControl {
+    Q_OBJECT
+  public:
+    explicit TCustomDIBKnob(QWidget* parent = nullptr);
+    ~TCustomDIBKnob() override;
+
+    // The setters keep Min < Max and Min <= Position <= Max.
+    std::int32_t Min() const { return min_; }
+    void SetMin(std::int32_t value);
+    std::int32_t Max() const { return max_; }
+    void SetMax(std::int32_t value);
+    std::int32_t Position() const { return position_; }
+    void SetPosition(std::int32_t value);
+
+    TKnobInc SmallChange() const { return smallChange_; }
+    void SetSmallChange(int value);
+    TKnobInc PageSize() const { return pageSize_; }
+    void SetPageSize(int value);
+
+    // Throws EDIBKnobError below 1 and keeps the old value.
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int value);
+
+    bool DrawTweens() const { return drawTweens_; }
+    void SetDrawTweens(bool value);
+    bool LoopLastFrame() const { return loopLastFrame_; }
+    void SetLoopLastFrame(bool value);
+
+    TKnobOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TKnobOrientation value) { orientation_ = value; }
+
+    // The control takes the size of one frame, in logical pixels.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
+
+    TDIBImageList* DIBImageList() const;
+    void SetDIBImageList(TDIBImageList* list);
+    // Which picture of the image list is the strip.
+    int IndexMain() const;
+    void SetIndexMain(int index);
+
+    // Whether a drag holds the hidden cursor at the press point. Where the
+    // platform cannot move the cursor, each move counts from the previous one.
+    bool HoldsCursor() const { return holdsCursor_; }
+    void SetHoldsCursor(bool value) { holdsCursor_ = value; }
+    bool Dragging() const { return dragging_; }
+
+    virtual int FrameIndex() const;
+
+    QSize sizeHint() const override;
+
+  signals:
+    void OnChange(TCustomDIBKnob* sender);
+
+  protected:
+    virtual void BeginKnobDrag(QPoint cursor);
+    virtual void EndKnobDrag();
+
+    void PaintDIB(QPainter& painter) override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void ApplySize();
+    void Step(std::int64_t delta);
+    void StopDrag();
+
+    std::unique_ptr<TDIBImageLink> indexMain_;
+    std::unique_ptr<THiddenCursor> hiddenCursor_;
+    std::int32_t min_ = 0;
+    std::int32_t max_ = 100;
+    std::int32_t position_ = 0;
+    TKnobInc smallChange_ = 1;
+    TKnobInc pageSize_ = 5;
+    int numGlyphs_ = 1;
+    bool drawTweens_ = false;
+    bool loopLastFrame_ = false;
+    TKnobOrientation orientation_ = TKnobOrientation::koVertical;
+    bool autoSize_ = true;
+    bool holdsCursor_;
+    bool dragging_ = false;
+    bool holdingNow_ = false;
+    QPoint dragOrigin_;
+    QPoint dragReference_;
+};

@@ -1,0 +1,32 @@
+#include "controls/DIBEdit.h"
+
+namespace {
+
+// QLineEdit's own limit, which stands for "no limit".
+constexpr int Unlimited = 32767;
+
+} // namespace
+
+TDIBEdit::TDIBEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] { emit OnChange(this); });
+}
+
+void TDIBEdit::SetColors(const QColor& text, const QColor& background) {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Text, text);
+    colors.setColor(QPalette::Base, background);
+    setPalette(colors);
+}
+
+int TDIBEdit::MaxLength() const {
+    return maxLength() == Unlimited ? 0 : maxLength();
+}
+
+void TDIBEdit::SetMaxLength(int length) {
+    setMaxLength(length >= 1 ? length : Unlimited);
+}
+
+void TDIBEdit::SetText(const QString& text) {
+    setText(text);
+    end(false);
+}

@@ -1,0 +1,3 @@
+#include "controls/DIBKnob.h"
+
+TDIBKnob::TDIBKnob(QWidget* parent) : TCustomDIBKnob(parent) {}
