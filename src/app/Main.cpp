@@ -4,6 +4,8 @@
 #include "app/ByteText.h"
 #include "app/ErrorHandler.h"
 #include "app/QdAction.h"
+#include "controls/DIBImageList.h"
+#include "controls/SkinImages.h"
 #include "document/FileNames.h"
 #include "document/FileTypeDetection.h"
 #include "document/SameFile.h"
@@ -49,6 +51,10 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     resize(986, 465);
     setAcceptDrops(true);
+
+    // The knobs of every document window draw from these pictures.
+    imglstSkin_ = CreateSkinImages(devicePixelRatioF(), this);
+    SetSkinImages(imglstSkin_);
 
     clientArea_ = new QMdiArea(this);
     setCentralWidget(clientArea_);
@@ -324,6 +330,14 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
         document->CloseConfirmed();
     }
     event->accept();
+}
+
+bool TFrmMain::event(QEvent* event) {
+    // Moved to a screen with another scale: draw the skin again so knobs stay crisp.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        FillSkinImages(*imglstSkin_, devicePixelRatioF());
+    }
+    return QMainWindow::event(event);
 }
 
 void TFrmMain::dragEnterEvent(QDragEnterEvent* event) {

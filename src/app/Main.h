@@ -10,6 +10,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class RegistryReader;
+class TDIBImageList;
 class TFrmBase;
 class TQdAction;
 
@@ -32,6 +33,7 @@ class TFrmMain : public QMainWindow {
     FileDialogSettings& OpenDialog() { return openDialog_; }
     FileDialogSettings& SaveDialog() { return saveDialog_; }
     const QPixmap& BackgroundTile() const { return backgroundTile_; }
+    TDIBImageList* ImglstSkin() const { return imglstSkin_; }
     TFrmBase* ActiveDocument() const;
     QList<TFrmBase*> Documents() const;
 
@@ -53,6 +55,7 @@ class TFrmMain : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void CreateActions();
@@ -75,6 +78,7 @@ class TFrmMain : public QMainWindow {
     FileDialogSettings openDialog_;
     FileDialogSettings saveDialog_;
     QPixmap backgroundTile_;
+    TDIBImageList* imglstSkin_;
 };
 
 // The main window, while it exists.

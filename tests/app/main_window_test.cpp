@@ -6,6 +6,7 @@
 #include "app/BaseFrm.h"
 #include "app/Main.h"
 #include "app/QdAction.h"
+#include "controls/SkinImages.h"
 #include "editor/SarvikFileFrm.h"
 #include "host/Settings.h"
 
@@ -90,6 +91,8 @@ void MainWindowTest::showsItsTitleAndMenus() {
     Fixture f;
     QCOMPARE(f.Window->windowTitle(), QStringLiteral("Norvex Quillkit"));
     QCOMPARE(FrmMain, f.Window.get());
+    QCOMPARE(SkinImages(), f.Window->ImglstSkin());
+    QVERIFY(SkinImages() != nullptr);
     const QList<QAction*> menus = f.Window->menuBar()->actions();
     QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
