@@ -6,4 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
-exec build/bin/quillkit
+# From the examples folder, so that without a host installation the demo's Samples
+# folder stands in for the host's.
+cd examples
+exec ../build/bin/quillkit

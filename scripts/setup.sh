@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make
+  cmake g++ make python3
   qt6-base-dev
   libgtest-dev
   fonts-liberation2 fonts-dejavu-core

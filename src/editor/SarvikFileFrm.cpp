@@ -2,35 +2,287 @@
 
 #include "app/ByteText.h"
 #include "app/ErrorHandler.h"
+#include "app/Main.h"
 #include "app/Prompts.h"
+#include "app/QdAction.h"
+#include "controls/DIBContainer.h"
+#include "controls/DIBEdit.h"
+#include "controls/DIBGlyphButton.h"
+#include "controls/DIBKnob.h"
+#include "controls/HighlightDIB.h"
+#include "controls/SkinImages.h"
+#include "document/FileNames.h"
+#include "document/SampleCaptions.h"
+#include "document/Scaling.h"
+#include "editor/InstrumentStripView.h"
+#include "editor/NotesMemo.h"
+#include "editor/OscillatorBox.h"
 
-#include <QFont>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int FormWidth = 987;
+constexpr int FormHeight = 459;
+constexpr int NotesMaxLength = 1024;
+
+const QColor OscillatorPageColor(205, 208, 209);
+const QColor OscillatorBoxColor(197, 200, 201);
+const QColor HeadingColor(45, 46, 63);
+const QColor ValueLabelColor(64, 64, 64);  // the dark 3D shadow of the classic scheme
+const QColor TextViewColor(160, 160, 160); // the button shadow of the classic scheme
+
+const QString WavesetFilter =
+    QStringLiteral("Waveset Files (*.nsp;*.sf2)|*.nsp;*.sf2|Norvex Sampler Files (*.nsp)|*.nsp|"
+                   "Soundfont2 Files (*.sf2)|*.sf2|All Files (*.*)|*.*");
+
+void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette colors = widget->palette();
+    colors.setColor(role, color);
+    widget->setPalette(colors);
+}
+
+QLabel* Label(QWidget* parent, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// Runs `action` for resize and show events of the widget it watches.
+class WatchEvents : public QObject {
+  public:
+    WatchEvents(QObject* parent, std::function<void(QEvent::Type)> action)
+        : QObject(parent), action_(std::move(action)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            action_(event->type());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(QEvent::Type)> action_;
+};
+
+} // namespace
 
 TFrmSarvikFile::TFrmSarvikFile(QWidget* parent) : TFrmBase(parent) {
+    setObjectName(QStringLiteral("FrmSarvikFile"));
     setWindowTitle(QStringLiteral("Sarvik File"));
-    resize(987, 459);
-    auto* layout = new QVBoxLayout(this);
-    MmoSarvikTxt = new QPlainTextEdit(this);
-    MmoSarvikTxt->setReadOnly(true);
-    MmoSarvikTxt->setAcceptDrops(false);
-    QFont font(QStringLiteral("Lucida Console"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(8);
-    MmoSarvikTxt->setFont(font);
-    layout->addWidget(MmoSarvikTxt);
+    setMinimumSize(FormWidth, FormHeight);
+    setMaximumWidth(FormWidth);
+    resize(FormWidth, FormHeight);
+
+    PagesSarvik = new QTabWidget(this);
+    PagesSarvik->setObjectName(QStringLiteral("PagesSarvik"));
+    CreateWavesetPage();
+    CreateOscillatorPage();
+    TabDebug = new QWidget;
+    LstDebug = new QListWidget(TabDebug);
+    LstDebug->setFont(MmoSarvikTxt->font());
+    PagesSarvik->addTab(TabDebug, QStringLiteral("Debug"));
+    PagesSarvik->setTabVisible(2, false);
+    PagesSarvik->setCurrentWidget(TabSarvikOsc);
+    CreateMenus();
 
     waveset_ = std::make_unique<TSarvikWaveset>(this);
     waveset_->SetOnModified([this](TSarvikWaveset&) { WavesetModified(); });
     FormCreate();
+    PagesSarvik->setCurrentWidget(TabSarvikWaveset);
     waveset_->SetPreview(this);
-    waveset_->RefreshPreview();
+    TabSarvikWavesetShow();
 }
 
-// The document goes first: its strips stand in this window's controls.
+// The document goes first: its strips stand in this window's scroll boxes.
 TFrmSarvikFile::~TFrmSarvikFile() {
     waveset_.reset();
+}
+
+void TFrmSarvikFile::CreateWavesetPage() {
+    TabSarvikWaveset = new QWidget;
+    TabSarvikWaveset->setObjectName(QStringLiteral("TabSarvikWaveset"));
+    PagesSarvik->addTab(TabSarvikWaveset, QStringLiteral("Waveset"));
+
+    auto* bevel = new QFrame(TabSarvikWaveset);
+    bevel->setFrameShape(QFrame::StyledPanel);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+
+    auto* waveFile = new QGroupBox(QStringLiteral(" Waveset File "), TabSarvikWaveset);
+    waveFile->setGeometry(12, 8, 289, 57);
+    EdtWaveset = new QLineEdit(waveFile);
+    EdtWaveset->setGeometry(12, 20, 233, 21);
+    EdtWaveset->setValidator(new CodePageValidator(EdtWaveset));
+    EdtWaveset->setAccessibleName(QStringLiteral("Waveset file"));
+    connect(EdtWaveset, &QLineEdit::textChanged, this,
+            [this] { RunGuarded([this] { EdtWavesetChange(); }); });
+    BtnBrowseWavesetFile = new QPushButton(QStringLiteral("..."), waveFile);
+    BtnBrowseWavesetFile->setGeometry(248, 20, 29, 21);
+    BtnBrowseWavesetFile->setAccessibleName(QStringLiteral("Browse for a waveset file"));
+    connect(BtnBrowseWavesetFile, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { BtnBrowseWavesetFileClick(); }); });
+
+    auto* effects = new QGroupBox(QStringLiteral(" Global FX "), TabSarvikWaveset);
+    effects->setGeometry(12, 76, 289, 65);
+    DIBContainer2 = new TDIBContainer(effects);
+    DIBContainer2->setGeometry(16, 20, 265, 41);
+    DIBContainer2->SetColor(effects->palette().color(QPalette::Window));
+    KnbSarvikChorus = CreateEffectKnob("Chorus", 0, LblSarvikChorus);
+    KnbSarvikReverb = CreateEffectKnob("Reverb", 92, LblSarvikReverb);
+    KnbSarvikDelay = CreateEffectKnob("Delay", 184, LblSarvikDelay);
+
+    auto* description = new QGroupBox(QStringLiteral(" Waveset Description "), TabSarvikWaveset);
+    description->setGeometry(12, 152, 289, 217);
+    Label(description, QStringLiteral("Waveset name"), 12, 20);
+    EdtWavesetName = new QLineEdit(description);
+    EdtWavesetName->setGeometry(12, 36, 265, 21);
+    EdtWavesetName->setValidator(new CodePageValidator(EdtWavesetName));
+    EdtWavesetName->setAccessibleName(QStringLiteral("Waveset name"));
+    connect(EdtWavesetName, &QLineEdit::textChanged, this,
+            [this] { RunGuarded([this] { EdtWavesetNameChange(); }); });
+    Label(description, QStringLiteral("Notes about the waveset"), 12, 64);
+    MmoSarvikWavesetNotes = new TNotesMemo(description);
+    MmoSarvikWavesetNotes->setGeometry(12, 80, 265, 121);
+    MmoSarvikWavesetNotes->SetMaxLength(NotesMaxLength);
+    MmoSarvikWavesetNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MmoSarvikWavesetNotes->setAccessibleName(QStringLiteral("Notes about the waveset"));
+    connect(MmoSarvikWavesetNotes, &QPlainTextEdit::textChanged, this,
+            [this] { RunGuarded([this] { MmoSarvikWavesetNotesChange(); }); });
+
+    Label(TabSarvikWaveset, QStringLiteral("Sarvik file view"), 328, 4);
+    MmoSarvikTxt = new QPlainTextEdit(TabSarvikWaveset);
+    MmoSarvikTxt->setReadOnly(true);
+    MmoSarvikTxt->setAcceptDrops(false);
+    MmoSarvikTxt->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MmoSarvikTxt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MmoSarvikTxt->setAccessibleName(QStringLiteral("Sarvik file view"));
+    QFont monospace(QStringLiteral("Lucida Console"), 8);
+    monospace.setStyleHint(QFont::TypeWriter);
+    MmoSarvikTxt->setFont(monospace);
+    SetColor(MmoSarvikTxt, QPalette::Base, TextViewColor);
+    SetColor(MmoSarvikTxt, QPalette::Text, Qt::black);
+
+    MmoDebug = new QPlainTextEdit(TabSarvikWaveset);
+    MmoDebug->setGeometry(12, 376, 289, 165);
+    MmoDebug->setVisible(false);
+
+    TabSarvikWaveset->installEventFilter(new WatchEvents(this, [this, bevel](QEvent::Type type) {
+        bevel->setGeometry(0, 0, 313, TabSarvikWaveset->height());
+        LayOutStretchingControls();
+        if (type == QEvent::Show && waveset_) {
+            RunGuarded([this] { TabSarvikWavesetShow(); });
+        }
+    }));
+}
+
+TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel*& valueLabel) {
+    auto* knob = new TDIBKnob(DIBContainer2);
+    knob->setObjectName(QStringLiteral("KnbSarvik") + QString::fromLatin1(caption));
+    knob->setGeometry(left, 0, 32, 32);
+    knob->SetDIBImageList(SkinImages());
+    knob->SetIndexMain(SkinKnob2);
+    knob->SetNumGlyphs(51);
+    knob->SetMin(0);
+    knob->SetMax(512);
+    knob->SetPosition(0);
+    knob->SetSmallChange(1);
+    knob->SetPageSize(5);
+    knob->SetDrawTweens(true);
+    knob->SetOpacity(200);
+    knob->SetDIBTabOrder(-1);
+    auto highlight = std::make_unique<THighlightDIB>();
+    highlight->SetHighlightOpacity(255);
+    knob->AddFeature(std::move(highlight));
+    knob->setAccessibleName(QString::fromLatin1(caption));
+
+    Label(DIBContainer2, QString::fromLatin1(caption), left + 36, 0);
+    valueLabel = Label(DIBContainer2, QStringLiteral("100%"), left + 36, 16);
+    valueLabel->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    SetColor(valueLabel, QPalette::WindowText, ValueLabelColor);
+    connect(knob, &TCustomDIBKnob::OnChange, this,
+            [this, knob] { RunGuarded([this, knob] { EffectKnobChange(knob); }); });
+    return knob;
+}
+
+void TFrmSarvikFile::CreateOscillatorPage() {
+    TabSarvikOsc = new QWidget;
+    TabSarvikOsc->setObjectName(QStringLiteral("TabSarvikOsc"));
+    PagesSarvik->addTab(TabSarvikOsc, QStringLiteral("Oscillators"));
+    TabSarvikOsc->setAutoFillBackground(true);
+    SetColor(TabSarvikOsc, QPalette::Window, OscillatorPageColor);
+
+    QFont headingFont(QStringLiteral("Arial"), 11);
+    headingFont.setBold(true);
+    for (int i = 0; i < 4; ++i) {
+        auto* heading = new QLabel(QStringLiteral("Oscillator %1").arg(i + 1), TabSarvikOsc);
+        heading->setGeometry(2 + 241 * i - (i == 3 ? 1 : 0), 4, 236, 16);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFont(headingFont);
+        SetColor(heading, QPalette::WindowText, HeadingColor);
+
+        auto* box = new TOscillatorBox(i, TabSarvikOsc);
+        box->setObjectName(QStringLiteral("SbxOsc%1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Oscillator %1").arg(i + 1));
+        SetColor(box->viewport(), QPalette::Window, OscillatorBoxColor);
+        connect(box, &TOscillatorBox::PopupRequested, this,
+                [this](TOscillatorBox* source, QPoint at) {
+                    oscPopupComponent_ = source;
+                    PopupOsc->popup(at);
+                });
+        SbxOsc[static_cast<std::size_t>(i)] = box;
+    }
+    TabSarvikOsc->installEventFilter(
+        new WatchEvents(this, [this](QEvent::Type) { LayOutStretchingControls(); }));
+}
+
+void TFrmSarvikFile::CreateMenus() {
+    const auto guarded = [this](TQdAction* action, void (TFrmSarvikFile::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    };
+    ActAddInstrument = new TQdAction(QStringLiteral("Add Instrument"), 5, this);
+    ActDelInstrument = new TQdAction(QStringLiteral("Delete Instrument"), 6, this);
+    ActAddInstrumentInst = new TQdAction(QStringLiteral("Add Instrument"), 7, this);
+    guarded(ActAddInstrument, &TFrmSarvikFile::ActAddInstrumentExecute);
+    guarded(ActDelInstrument, &TFrmSarvikFile::ActDelInstrumentExecute);
+    guarded(ActAddInstrumentInst, &TFrmSarvikFile::ActAddInstrumentInstExecute);
+
+    PopupSampleList = new QMenu(this);
+    connect(PopupSampleList, &QMenu::aboutToShow, this,
+            [this] { RunGuarded([this] { PopupSampleListPopup(); }); });
+    PopupOsc = new QMenu(this);
+    PopupOsc->addAction(ActAddInstrument);
+    PopupInst = new QMenu(this);
+    PopupInst->addAction(ActAddInstrumentInst);
+    PopupInst->addAction(ActDelInstrument);
+}
+
+void TFrmSarvikFile::resizeEvent(QResizeEvent* event) {
+    TFrmBase::resizeEvent(event);
+    // The panel around the pages has a border of 5 pixels.
+    PagesSarvik->setGeometry(rect().adjusted(5, 5, -5, -5));
+}
+
+void TFrmSarvikFile::LayOutStretchingControls() {
+    // The text view and the oscillator columns keep their top and follow the bottom.
+    MmoSarvikTxt->setGeometry(328, 20, 633, std::max(100, TabSarvikWaveset->height() - 20 - 8));
+    const int boxHeight = std::max(100, TabSarvikOsc->height() - 23 - 4);
+    for (std::size_t i = 0; i < SbxOsc.size(); ++i) {
+        SbxOsc[i]->setGeometry(static_cast<int>(241 * i), 23, 238, boxHeight);
+    }
 }
 
 std::filesystem::path TFrmSarvikFile::GetFileName() const {
@@ -66,31 +318,261 @@ void TFrmSarvikFile::WavesetModified() {
     SetFileName(GetFileName());
 }
 
-void TFrmSarvikFile::SetKnobPosition(SarvikKnob, std::int32_t) {}
+void TFrmSarvikFile::TabSarvikWavesetShow() {
+    // Showing the page refreshes labels and view but is no change of the document.
+    for (TDIBKnob* knob : {KnbSarvikReverb, KnbSarvikChorus, KnbSarvikDelay}) {
+        QLabel* label = knob == KnbSarvikReverb   ? LblSarvikReverb
+                        : knob == KnbSarvikChorus ? LblSarvikChorus
+                                                  : LblSarvikDelay;
+        label->setText(QStringLiteral("%1%").arg(StepPercent(knob->Position(), 128, 512)));
+        label->adjustSize();
+    }
+    MmoSarvikTxt->setPlainText(BytesToText(waveset_->BuildText()));
+}
+
+void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
+    if (!waveset_) {
+        return; // the knobs are set up before the document exists
+    }
+    TSarvikWaveset& document = *waveset_;
+    if (DIBContainer2->parentWidget()->parentWidget() && !document.IsUpdating()) {
+        DIBContainer2->setFocus();
+    }
+    QLabel* label = knob == KnbSarvikChorus   ? LblSarvikChorus
+                    : knob == KnbSarvikReverb ? LblSarvikReverb
+                                              : LblSarvikDelay;
+    label->setText(QStringLiteral("%1%").arg(StepPercent(knob->Position(), 128, 512)));
+    label->adjustSize();
+    if (knob == KnbSarvikChorus) {
+        document.SetChorus(knob->Position());
+    } else if (knob == KnbSarvikReverb) {
+        document.SetReverb(knob->Position());
+    } else {
+        document.SetDelay(knob->Position());
+    }
+    document.SetModified(true);
+    if (!document.IsUpdating()) {
+        MmoSarvikTxt->setPlainText(BytesToText(document.BuildText()));
+    }
+}
+
+void TFrmSarvikFile::EdtWavesetChange() {
+    if (!waveset_->IsUpdating()) {
+        waveset_->SetWavesetFile(TextToBytes(EdtWaveset->text()));
+    }
+}
+
+void TFrmSarvikFile::EdtWavesetNameChange() {
+    if (!waveset_->IsUpdating()) {
+        waveset_->SetWavesetName(TextToBytes(EdtWavesetName->text()));
+    }
+}
+
+void TFrmSarvikFile::MmoSarvikWavesetNotesChange() {
+    if (!waveset_->IsUpdating()) {
+        waveset_->SetNotes(TextToBytes(MmoSarvikWavesetNotes->NotesText()));
+    }
+}
+
+void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
+    static FileDialogSettings ownDialog;
+    FileDialogSettings& dialog = FrmMain ? FrmMain->OpenDialog() : ownDialog;
+    dialog.FileName = BytesToText(waveset_->WavesetFile());
+    dialog.Title = QStringLiteral("Select Waveset");
+    dialog.Filter = WavesetFilter;
+    dialog.FilterIndex = 0;
+    if (!AppPrompts().RunOpenDialog(dialog)) {
+        return;
+    }
+    // A waveset is always looked for in the host's Samples folder: the folder goes.
+    const std::string chosen = PathToUtf8(TextToPath(dialog.FileName));
+    const QString name = QString::fromUtf8(
+        LastPathComponent(chosen).data(), static_cast<qsizetype>(LastPathComponent(chosen).size()));
+    if (!IsEncodable(name)) {
+        AppPrompts().Message(
+            {QStringLiteral("The name %1 cannot be written into a Sarvik file. Please rename "
+                            "the waveset file.")
+                 .arg(name),
+             QStringLiteral("Select Waveset"), MessageIcon::Warning, MessageButtons::Ok,
+             MessageAnswer::Ok});
+        return;
+    }
+    waveset_->SetWavesetFile(TextToBytes(name));
+}
+
+void TFrmSarvikFile::PopupSampleListPopup() {
+    if (!PopupSampleList->actions().isEmpty()) {
+        return; // built at an earlier opening; a new waveset clears them
+    }
+    const std::vector<std::string> captions =
+        SampleCaptions(waveset_->Samples(), waveset_->WavesetFile());
+    PopupSampleList->setUpdatesEnabled(false);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        QAction* item = PopupSampleList->addAction(BytesToText(captions[i]));
+        const int tag = static_cast<int>(i);
+        item->setData(tag);
+        connect(item, &QAction::triggered, this,
+                [this, tag] { RunGuarded([this, tag] { ClickChooseSample(tag); }); });
+    }
+    PopupSampleList->setUpdatesEnabled(true);
+}
+
+void TFrmSarvikFile::ClickChooseSample(int tag) {
+    const TSampleList& samples = waveset_->Samples();
+    if (tag < 0 || static_cast<std::size_t>(tag) >= samples.size() || !samplePopupComponent_) {
+        return;
+    }
+    samplePopupComponent_->SetText(BytesToText(samples[static_cast<std::size_t>(tag)]));
+    if (!waveset_->IsUpdating()) {
+        samplePopupComponent_->setFocus();
+    }
+}
+
+void TFrmSarvikFile::AddInstrumentToOscillator(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= waveset_->Oscillators().size()) {
+        return;
+    }
+    TSarvikOscillator& oscillator = *waveset_->Oscillators()[static_cast<std::size_t>(index)];
+    oscillator.AddInstrument();
+    if (oscillator.Instruments().empty()) {
+        return;
+    }
+    const auto* handle =
+        dynamic_cast<const InstrumentStripHandle*>(oscillator.Instruments().back()->Panel());
+    if (handle && handle->View()) {
+        SbxOsc[static_cast<std::size_t>(index)]->ensureWidgetVisible(handle->View(), 0, 0);
+        handle->View()->Container()->setFocus();
+    }
+}
+
+void TFrmSarvikFile::ActAddInstrumentExecute() {
+    if (oscPopupComponent_) {
+        AddInstrumentToOscillator(oscPopupComponent_->Tag());
+    }
+}
+
+void TFrmSarvikFile::ActAddInstrumentInstExecute() {
+    if (!instPopupComponent_) {
+        return;
+    }
+    for (QWidget* ancestor = instPopupComponent_->parentWidget(); ancestor;
+         ancestor = ancestor->parentWidget()) {
+        if (auto* box = qobject_cast<TOscillatorBox*>(ancestor)) {
+            AddInstrumentToOscillator(box->Tag());
+            return;
+        }
+    }
+}
+
+void TFrmSarvikFile::ActDelInstrumentExecute() {
+    if (instPopupComponent_) {
+        instPopupComponent_->Instrument().Delete();
+    }
+}
+
+void TFrmSarvikFile::PopupInstAt(TInstrumentStripView* strip, QPoint globalPosition) {
+    instPopupComponent_ = strip;
+    PopupInst->popup(globalPosition);
+}
+
+void TFrmSarvikFile::SetKnobPosition(SarvikKnob knob, std::int32_t position) {
+    switch (knob) {
+    case SarvikKnob::Chorus:
+        KnbSarvikChorus->SetPosition(position);
+        break;
+    case SarvikKnob::Reverb:
+        KnbSarvikReverb->SetPosition(position);
+        break;
+    case SarvikKnob::Delay:
+        KnbSarvikDelay->SetPosition(position);
+        break;
+    }
+}
 
 std::string TFrmSarvikFile::FieldText(SarvikField field) const {
-    const auto found = fields_.find(field);
-    return found == fields_.end() ? std::string() : found->second;
+    switch (field) {
+    case SarvikField::Waveset:
+        return TextToBytes(EdtWaveset->text());
+    case SarvikField::WavesetName:
+        return TextToBytes(EdtWavesetName->text());
+    case SarvikField::Notes:
+        return TextToBytes(MmoSarvikWavesetNotes->NotesText());
+    }
+    return {};
 }
 
 void TFrmSarvikFile::SetFieldText(SarvikField field, const std::string& text) {
-    fields_[field] = text;
+    // The document writes what it already holds: the field's own handler stays quiet,
+    // and text that is already shown is left alone so a caret never jumps.
+    if (FieldText(field) == text) {
+        return;
+    }
+    const QString shown = BytesToText(text);
+    switch (field) {
+    case SarvikField::Waveset: {
+        const QSignalBlocker quiet(EdtWaveset);
+        EdtWaveset->setText(shown);
+        break;
+    }
+    case SarvikField::WavesetName: {
+        const QSignalBlocker quiet(EdtWavesetName);
+        EdtWavesetName->setText(shown);
+        break;
+    }
+    case SarvikField::Notes: {
+        const QSignalBlocker quiet(MmoSarvikWavesetNotes);
+        MmoSarvikWavesetNotes->SetNotesText(shown);
+        break;
+    }
+    }
 }
 
-void TFrmSarvikFile::ShowPage(SarvikPage) {}
+void TFrmSarvikFile::ShowPage(SarvikPage page) {
+    PagesSarvik->setCurrentWidget(page == SarvikPage::Waveset ? TabSarvikWaveset : TabSarvikOsc);
+}
 
-void TFrmSarvikFile::FocusField(SarvikField) {}
+void TFrmSarvikFile::FocusField(SarvikField field) {
+    switch (field) {
+    case SarvikField::Waveset:
+        EdtWaveset->setFocus();
+        break;
+    case SarvikField::WavesetName:
+        EdtWavesetName->setFocus();
+        break;
+    case SarvikField::Notes:
+        MmoSarvikWavesetNotes->setFocus();
+        break;
+    }
+}
 
 void TFrmSarvikFile::ShowText(const std::string& text) {
     MmoSarvikTxt->setPlainText(BytesToText(text));
 }
 
-void TFrmSarvikFile::ClearSamplePopup() {}
+void TFrmSarvikFile::ClearSamplePopup() {
+    PopupSampleList->clear();
+}
 
-void TFrmSarvikFile::OpenSamplePopup(TSarvikInstrument&) {}
+void TFrmSarvikFile::OpenSamplePopup(TSarvikInstrument& instrument) {
+    const auto* handle = dynamic_cast<const InstrumentStripHandle*>(instrument.Panel());
+    if (!handle || !handle->View()) {
+        return;
+    }
+    TInstrumentStripView* strip = handle->View();
+    samplePopupComponent_ = strip->WaveEdit();
+    const QWidget* button = strip->SampleButton();
+    PopupSampleList->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
 
-std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument&) {
-    return nullptr;
+std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& instrument) {
+    const int box = instrument.Oscillator().Box();
+    if (box < 0 || static_cast<std::size_t>(box) >= SbxOsc.size()) {
+        return nullptr;
+    }
+    // Built without a parent, so that setting up its knobs moves no focus.
+    auto* strip = new TInstrumentStripView(*this, instrument, instrument.Index() + 1);
+    SbxOsc[static_cast<std::size_t>(box)]->AppendStrip(strip);
+    return std::make_unique<InstrumentStripHandle>(strip);
 }
 
 void TFrmSarvikFile::ReportProblem(const Problem& problem) {

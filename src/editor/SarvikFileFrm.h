@@ -3,13 +3,32 @@
 #include "app/BaseFrm.h"
 #include "document/SarvikFile.h"
 
-#include <map>
+#include <QPointer>
+
+#include <array>
 #include <memory>
 
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
 class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TCustomDIBKnob;
+class TDIBContainer;
+class TDIBEdit;
+class TDIBKnob;
+class TInstrumentStripView;
+class TNotesMemo;
+class TOscillatorBox;
+class TQdAction;
 
-// The document window of a Sarvik file: it owns its document and shows the text that
-// saving would write.
+// The document window of a Sarvik file: a Waveset page (waveset file, global effects,
+// name, notes and the text that saving writes) and an Oscillators page with the four
+// columns of instrument strips. It owns its document and forwards the main window's
+// requests to it.
 class TFrmSarvikFile : public TFrmBase, public SarvikView {
     Q_OBJECT
   public:
@@ -39,10 +58,62 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void ReportProblem(const Problem& problem) override;
     void ReportError(const std::string& message) override;
 
+    // Opens the strip menu for `strip` (its popup component).
+    void PopupInstAt(TInstrumentStripView* strip, QPoint globalPosition);
+    void AddInstrumentToOscillator(int index);
+
+    // The components, by their names.
+    QTabWidget* PagesSarvik;
+    QWidget* TabSarvikWaveset;
+    QWidget* TabSarvikOsc;
+    QWidget* TabDebug;
+    QLineEdit* EdtWaveset;
+    QPushButton* BtnBrowseWavesetFile;
+    TDIBContainer* DIBContainer2;
+    TDIBKnob* KnbSarvikChorus;
+    TDIBKnob* KnbSarvikReverb;
+    TDIBKnob* KnbSarvikDelay;
+    QLabel* LblSarvikChorus;
+    QLabel* LblSarvikReverb;
+    QLabel* LblSarvikDelay;
+    QLineEdit* EdtWavesetName;
+    TNotesMemo* MmoSarvikWavesetNotes;
+    QPlainTextEdit* MmoSarvikTxt;
+    QPlainTextEdit* MmoDebug;
+    QListWidget* LstDebug;
+    std::array<TOscillatorBox*, 4> SbxOsc;
+    QMenu* PopupSampleList;
+    QMenu* PopupOsc;
+    QMenu* PopupInst;
+    TQdAction* ActAddInstrument;
+    TQdAction* ActDelInstrument;
+    TQdAction* ActAddInstrumentInst;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    void CreateWavesetPage();
+    void CreateOscillatorPage();
+    void CreateMenus();
+    TDIBKnob* CreateEffectKnob(const char* caption, int left, QLabel*& valueLabel);
+    void LayOutStretchingControls();
+
+    void TabSarvikWavesetShow();
+    void EffectKnobChange(TDIBKnob* knob);
+    void EdtWavesetChange();
+    void EdtWavesetNameChange();
+    void MmoSarvikWavesetNotesChange();
+    void BtnBrowseWavesetFileClick();
+    void PopupSampleListPopup();
+    void ClickChooseSample(int tag);
+    void ActAddInstrumentExecute();
+    void ActAddInstrumentInstExecute();
+    void ActDelInstrumentExecute();
     void WavesetModified();
 
-    QPlainTextEdit* MmoSarvikTxt;
-    std::map<SarvikField, std::string> fields_;
+    QPointer<TDIBEdit> samplePopupComponent_;
+    QPointer<TOscillatorBox> oscPopupComponent_;
+    QPointer<TInstrumentStripView> instPopupComponent_;
     std::unique_ptr<TSarvikWaveset> waveset_;
 };

@@ -1,0 +1,234 @@
+#include "editor/InstrumentStripView.h"
+
+#include "app/ByteText.h"
+#include "controls/DIBContainer.h"
+#include "controls/DIBEdit.h"
+#include "controls/DIBGlyphButton.h"
+#include "controls/DIBKnob.h"
+#include "controls/HighlightDIB.h"
+#include "controls/SkinImages.h"
+#include "document/SarvikFile.h"
+#include "document/Scaling.h"
+#include "editor/KnobPressReset.h"
+#include "editor/SarvikFileFrm.h"
+#include "editor/SkinFonts.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+
+namespace {
+
+const QColor StripColor(45, 46, 63);
+const QColor TitleColor(131, 132, 142);
+const QColor WaveTextColor(205, 218, 255);
+const QColor WaveBackground(78, 108, 202);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QPoint position, const QFont& font,
+                  const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, color);
+    label->setPalette(colors);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+void Highlighted(TCustomDIBControl& control) {
+    control.SetOpacity(200);
+    auto highlight = std::make_unique<THighlightDIB>();
+    highlight->SetHighlightOpacity(255);
+    control.AddFeature(std::move(highlight));
+}
+
+int Index(InstrumentKnob knob) {
+    return static_cast<int>(knob);
+}
+
+} // namespace
+
+TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrument& instrument,
+                                           int number)
+    : form_(form), instrument_(&instrument) {
+    setFixedHeight(100);
+    setMinimumWidth(234);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    container_ = new TDIBContainer(this);
+    container_->SetColor(StripColor);
+    container_->setGeometry(rect());
+
+    const QFont small = SkinSmallFont();
+    QFont numberFont(QStringLiteral("Arial"), 11);
+    numberFont.setBold(true);
+    numberLabel_ = MakeLabel(container_, QString::number(number), {6, 6}, numberFont, Qt::white);
+    MakeLabel(container_, QStringLiteral("Wave"), {30, 8}, small, TitleColor);
+
+    waveEdit_ = new TDIBEdit(container_);
+    waveEdit_->setGeometry(64, 5, 120, 19);
+    waveEdit_->setFont(small);
+    waveEdit_->SetColors(WaveTextColor, WaveBackground);
+    waveEdit_->setFrame(true);
+    waveEdit_->setValidator(new CodePageValidator(waveEdit_));
+    waveEdit_->setAccessibleName(QStringLiteral("Wave"));
+    connect(waveEdit_, &TDIBEdit::OnChange, this, [this] { WaveEdited(); });
+
+    sampleButton_ = new TDIBGlyphButton(container_);
+    sampleButton_->SetDIBImageList(SkinImages());
+    sampleButton_->SetIndexMain(SkinBtn1);
+    sampleButton_->SetNumGlyphs(2);
+    sampleButton_->setGeometry(189, 5, 22, 18);
+    sampleButton_->setAccessibleName(QStringLiteral("Choose sample"));
+    Highlighted(*sampleButton_);
+    connect(sampleButton_, &TDIBGlyphButton::OnClick, this,
+            [this] { Document().ShowSamplePopup(*instrument_); });
+
+    AddKnob(InstrumentKnob::Hold, "Hold", {28, 29}, 0, 10000, 20, 50);
+    AddKnob(InstrumentKnob::Volume, "Volume", {116, 29}, 0, 512, 1, 1);
+    AddKnob(InstrumentKnob::Blend, "Blend", {28, 61}, 0, 10000, 20, 50);
+    AddKnob(InstrumentKnob::Transpose, "Transpose", {116, 61}, -192, 192, 1, 1);
+}
+
+TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, QPoint position,
+                                        int min, int max, int smallChange, int pageSize) {
+    const QFont small = SkinSmallFont();
+    const QPoint label = position + QPoint(35, 3);
+    MakeLabel(container_, QString::fromLatin1(title), label, small, TitleColor);
+    values_[Index(kind)] =
+        MakeLabel(container_, QStringLiteral("0"), label + QPoint(0, 12), small, Qt::white);
+
+    auto* knob = new TDIBKnob(container_);
+    knob->SetDIBImageList(SkinImages());
+    knob->SetIndexMain(SkinKnob1);
+    knob->SetNumGlyphs(63);
+    knob->SetDrawTweens(true);
+    knob->SetLoopLastFrame(false);
+    knob->SetOrientation(TKnobOrientation::koVertical);
+    knob->SetMin(min);
+    knob->SetMax(max);
+    knob->SetPosition(0);
+    knob->SetSmallChange(smallChange);
+    knob->SetPageSize(pageSize);
+    knob->setGeometry(QRect(position, QSize(32, 32)));
+    knob->setAccessibleName(QString::fromLatin1(title));
+    Highlighted(*knob);
+    knobs_[Index(kind)] = knob;
+    connect(knob, &TCustomDIBKnob::OnChange, this, [this, kind] { KnobChanged(kind); });
+    connect(knob, &TCustomDIBControl::OnMouseDown, this,
+            [knob] { KnobPressReset::Instance().Press(*knob); });
+    KnobChanged(kind);
+    return knob;
+}
+
+TDIBKnob* TInstrumentStripView::Knob(InstrumentKnob knob) const {
+    return knobs_[Index(knob)];
+}
+
+QLabel* TInstrumentStripView::ValueLabel(InstrumentKnob knob) const {
+    return values_[Index(knob)];
+}
+
+QString TInstrumentStripView::Readout(InstrumentKnob kind) const {
+    const TDIBKnob& knob = *knobs_[Index(kind)];
+    const std::int32_t range = knob.Max() - knob.Min();
+    switch (kind) {
+    case InstrumentKnob::Hold:
+    case InstrumentKnob::Blend:
+        return QStringLiteral("%1 ms").arg(SquareLawValue(knob.Position(), 10000, range));
+    case InstrumentKnob::Volume:
+        return QStringLiteral("%1%").arg(StepPercent(knob.Position(), 128, range));
+    case InstrumentKnob::Transpose:
+        return QString::number(RoundToInt32(static_cast<long double>(knob.Position()) /
+                                            (static_cast<long double>(range) / 48)));
+    }
+    return {};
+}
+
+void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
+    TSarvikWaveset& document = Document();
+    if (parentWidget() && !document.IsUpdating()) {
+        container_->setFocus();
+    }
+    values_[Index(kind)]->setText(Readout(kind));
+    values_[Index(kind)]->adjustSize();
+    const std::int32_t position = knobs_[Index(kind)]->Position();
+    switch (kind) {
+    case InstrumentKnob::Hold:
+        instrument_->SetHold(position);
+        break;
+    case InstrumentKnob::Volume:
+        instrument_->SetVolume(position);
+        break;
+    case InstrumentKnob::Blend:
+        instrument_->SetBlend(position);
+        break;
+    case InstrumentKnob::Transpose:
+        instrument_->SetTranspose(position);
+        break;
+    }
+    document.SetModified(true);
+}
+
+void TInstrumentStripView::WaveEdited() {
+    const std::string wave = TextToBytes(waveEdit_->text());
+    if (wave == instrument_->Wave()) {
+        return; // the document wrote it
+    }
+    instrument_->SetWave(wave);
+    // A typed wave name is a change like any other: it must not be lost on closing.
+    TSarvikWaveset& document = Document();
+    document.SetModified(true);
+    if (!document.IsUpdating()) {
+        document.RefreshPreview();
+    }
+}
+
+TSarvikWaveset& TInstrumentStripView::Document() const {
+    // Not the window's: strips are built while the window's document is being made.
+    return instrument_->Oscillator().Waveset();
+}
+
+void TInstrumentStripView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    container_->setGeometry(rect());
+}
+
+void TInstrumentStripView::contextMenuEvent(QContextMenuEvent* event) {
+    form_.PopupInstAt(this, event->globalPos());
+}
+
+InstrumentStripHandle::~InstrumentStripHandle() {
+    delete view_.data();
+}
+
+void InstrumentStripHandle::SetKnobPosition(InstrumentKnob knob, std::int32_t position) {
+    if (view_) {
+        view_->Knob(knob)->SetPosition(position);
+    }
+}
+
+void InstrumentStripHandle::SetWaveText(const std::string& text) {
+    if (!view_) {
+        return;
+    }
+    const QString shown = BytesToText(text);
+    // Rewriting the same text would move the caret of someone typing.
+    if (view_->WaveEdit()->text() != shown) {
+        view_->WaveEdit()->SetText(shown);
+    }
+}
+
+void InstrumentStripHandle::SetNumber(std::int32_t number) {
+    if (view_) {
+        view_->NumberLabel()->setText(QString::number(number));
+        view_->NumberLabel()->adjustSize();
+    }
+}
+
+void InstrumentStripHandle::FocusWave() {
+    if (view_) {
+        view_->WaveEdit()->setFocus();
+    }
+}

@@ -1,0 +1,45 @@
+// Starts the editor as a musician would, from the examples folder, opens the demo
+// file and saves pictures of the main window: the Waveset page and the Oscillators page.
+#include "app/Application.h"
+#include "app/ByteText.h"
+#include "app/ErrorHandler.h"
+#include "app/Main.h"
+#include "editor/SarvikFileFrm.h"
+#include "host/RegistryReader.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: quillkit_screenshot WAVESET_PNG OSCILLATORS_PNG\n");
+        return 2;
+    }
+    QuillkitApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    InstallFontSubstitutes();
+    const std::unique_ptr<RegistryReader> registry = MakeSystemRegistryReader();
+    TFrmMain window(*registry, TextToPath(QApplication::applicationFilePath()));
+    window.resize(1040, 600);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    window.OpenFile("Samples/Demo Pad.txt");
+    auto* document = qobject_cast<TFrmSarvikFile*>(window.ActiveDocument());
+    if (!document) {
+        std::fprintf(stderr, "the demo file did not open; run this from the examples folder\n");
+        return 1;
+    }
+    window.ClientArea()->currentSubWindow()->move(8, 8);
+    QTest::qWait(200);
+    bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
+    document->PagesSarvik->setCurrentWidget(document->TabSarvikOsc);
+    QTest::qWait(200);
+    saved = window.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+    return saved ? 0 : 1;
+}
