@@ -28,6 +28,9 @@ TSarvikInstrument& TSarvikOscillator::AddInstrument() {
     if (!waveset_->Samples().empty()) {
         instrument.SetWave(waveset_->Samples().front());
     }
+    if (!waveset_->IsUpdating()) {
+        waveset_->RefreshPreview();
+    }
     return instrument;
 }
 
@@ -46,6 +49,9 @@ void TSarvikOscillator::DeleteInstrument(std::int32_t index) {
     RenumberInstruments();
     // Without this a deletion could be lost silently when the window closes.
     waveset_->SetModified(true);
+    if (!waveset_->IsUpdating()) {
+        waveset_->RefreshPreview();
+    }
 }
 
 void TSarvikOscillator::ClearInstruments() {

@@ -121,10 +121,11 @@ void TSarvikWaveset::SetWavesetFile(const std::string& value) {
             form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
         }
     }
+    RebuildSamples();
+    // Shown once the empty waves have their first entry, so the view is what Save writes.
     if (!IsUpdating()) {
         RefreshPreview();
     }
-    RebuildSamples();
 }
 
 void TSarvikWaveset::RefreshPreview() {

@@ -168,7 +168,11 @@ void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
         instrument_->SetTranspose(position);
         break;
     }
+    // Also while loading: a value the knob clamps is what will be saved.
     document.SetModified(true);
+    if (!document.IsUpdating()) {
+        document.RefreshPreview();
+    }
 }
 
 void TInstrumentStripView::WaveEdited() {

@@ -21,6 +21,8 @@ TOscillatorBox::TOscillatorBox(int tag, QWidget* parent) : QScrollArea(parent), 
 
 void TOscillatorBox::AppendStrip(QWidget* strip) {
     layout_->addWidget(strip);
+    // Shown now rather than at the next turn of the event loop, so it can take the focus.
+    strip->show();
 }
 
 void TOscillatorBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -22,6 +22,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -440,7 +441,9 @@ void TFrmSarvikFile::AddInstrumentToOscillator(int index) {
     const auto* handle =
         dynamic_cast<const InstrumentStripHandle*>(oscillator.Instruments().back()->Panel());
     if (handle && handle->View()) {
-        SbxOsc[static_cast<std::size_t>(index)]->ensureWidgetVisible(handle->View(), 0, 0);
+        TOscillatorBox* box = SbxOsc[static_cast<std::size_t>(index)];
+        box->Strips()->layout()->activate();
+        box->ensureWidgetVisible(handle->View(), 0, 0);
         handle->View()->Container()->setFocus();
     }
 }
@@ -465,9 +468,19 @@ void TFrmSarvikFile::ActAddInstrumentInstExecute() {
 }
 
 void TFrmSarvikFile::ActDelInstrumentExecute() {
-    if (instPopupComponent_) {
-        instPopupComponent_->Instrument().Delete();
+    if (!instPopupComponent_) {
+        return;
     }
+    // The strip is the menu's popup component: it goes once the menu's event is over.
+    QPointer<TInstrumentStripView> strip = instPopupComponent_;
+    QMetaObject::invokeMethod(
+        this,
+        [strip] {
+            if (strip) {
+                RunGuarded([&strip] { strip->Instrument().Delete(); });
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TFrmSarvikFile::PopupInstAt(TInstrumentStripView* strip, QPoint globalPosition) {

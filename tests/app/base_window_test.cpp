@@ -1,5 +1,5 @@
-#include "ScriptedPrompts.h"
 #include "app_tests.h"
+#include "support/ScriptedPrompts.h"
 
 #include "editor/SarvikFileFrm.h"
 

@@ -1,6 +1,6 @@
-#include "FakeRegistry.h"
-#include "ScriptedPrompts.h"
 #include "app_tests.h"
+#include "support/FakeRegistry.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
 #include "app/BaseFrm.h"

@@ -1,0 +1,498 @@
+#include "support/FakeRegistry.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "wavesets/Bytes.h"
+
+#include "app/Application.h"
+#include "app/Main.h"
+#include "app/QdAction.h"
+#include "controls/DIBContainer.h"
+#include "controls/DIBEdit.h"
+#include "controls/DIBGlyphButton.h"
+#include "controls/DIBImageList.h"
+#include "controls/DIBKnob.h"
+#include "controls/SkinImages.h"
+#include "editor/InstrumentStripView.h"
+#include "editor/KnobPressReset.h"
+#include "editor/NotesMemo.h"
+#include "editor/OscillatorBox.h"
+#include "editor/SarvikFileFrm.h"
+#include "host/Settings.h"
+
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextCursor>
+
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TInstrumentStripView& StripOf(const TSarvikInstrument& instrument) {
+    const auto* handle = dynamic_cast<const InstrumentStripHandle*>(instrument.Panel());
+    if (!handle || !handle->View()) {
+        qFatal("instrument without a strip");
+    }
+    return *handle->View();
+}
+
+TSarvikInstrument& InstrumentAt(TFrmSarvikFile& window, std::size_t osc, std::size_t index) {
+    return *window.Waveset().Oscillators().at(osc)->Instruments().at(index);
+}
+
+QString ViewText(const TFrmSarvikFile& window) {
+    return window.MmoSarvikTxt->toPlainText();
+}
+
+QString DocumentText(const TFrmSarvikFile& window) {
+    return QString::fromLatin1(window.Waveset().BuildText())
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void ContextMenuOn(QWidget* widget) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            widget->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A window shown in a frame of its own, with scripted prompts and a host folder.
+struct Fixture {
+    TempDir Host;
+    ScriptedPrompts Prompts;
+    std::unique_ptr<TFrmSarvikFile> Window;
+
+    Fixture() {
+        fs::create_directories(Host / "Samples");
+        WriteBytes(Host / "Samples" / "bank.sf2",
+                   Bank(InstRecords({"Piano", "bass", "Organ", "EOI"})));
+        WriteBytes(Host / "Samples" / "other.sf2", Bank(InstRecords({"Zither", "Harp", "EOI"})));
+        Settings.InstallDir = Host.Path() / "";
+        Window = std::make_unique<TFrmSarvikFile>();
+        Window->NewFile();
+        Window->show();
+        QApplication::setActiveWindow(Window.get());
+    }
+    ~Fixture() { Settings.InstallDir.clear(); }
+};
+
+} // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        InstallFontSubstitutes();
+        skin_ = CreateSkinImages(1.0, nullptr);
+        SetSkinImages(skin_);
+    }
+    void cleanupTestCase() { delete skin_; }
+    void cleanup() { KnobPressReset::Instance().SetTickSource({}); }
+
+    void newWindowShowsItsPagesAndZeroLabels() {
+        Fixture f;
+        QCOMPARE(f.Window->windowTitle(), QStringLiteral("New (Sarvik File)"));
+        QCOMPARE(f.Window->PagesSarvik->currentWidget(), f.Window->TabSarvikWaveset);
+        QVERIFY(!f.Window->PagesSarvik->isTabVisible(2));
+        for (QLabel* label :
+             {f.Window->LblSarvikChorus, f.Window->LblSarvikReverb, f.Window->LblSarvikDelay}) {
+            QCOMPARE(label->text(), QStringLiteral("0%"));
+        }
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        QVERIFY(!f.Window->IsModified());
+        QCOMPARE(f.Window->minimumWidth(), 987);
+        QCOMPARE(f.Window->maximumWidth(), 987);
+        QCOMPARE(f.Window->minimumHeight(), 459);
+
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 0, 0));
+        QCOMPARE(strip.NumberLabel()->text(), QStringLiteral("1"));
+        QCOMPARE(strip.WaveEdit()->text(), QString());
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Hold)->text(), QStringLiteral("0 ms"));
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Blend)->text(), QStringLiteral("0 ms"));
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Volume)->text(), QStringLiteral("0%"));
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Transpose)->text(), QStringLiteral("0"));
+
+        // Switching pages is no change of the document.
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikWaveset);
+        QVERIFY(!f.Window->IsModified());
+    }
+
+    void knobsAreDialsWithTheirCaptionsAsNames() {
+        Fixture f;
+        const QList<std::pair<TDIBKnob*, QString>> knobs = {{f.Window->KnbSarvikChorus, "Chorus"},
+                                                            {f.Window->KnbSarvikReverb, "Reverb"},
+                                                            {f.Window->KnbSarvikDelay, "Delay"}};
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 1, 0));
+        QList<std::pair<TDIBKnob*, QString>> all = knobs;
+        all << std::pair{strip.Knob(InstrumentKnob::Hold), QStringLiteral("Hold")}
+            << std::pair{strip.Knob(InstrumentKnob::Volume), QStringLiteral("Volume")}
+            << std::pair{strip.Knob(InstrumentKnob::Blend), QStringLiteral("Blend")}
+            << std::pair{strip.Knob(InstrumentKnob::Transpose), QStringLiteral("Transpose")};
+        for (const auto& [knob, name] : all) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(knob);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->role(), QAccessible::Dial);
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+        }
+    }
+
+    void turningAnEffectKnob_data() {
+        QTest::addColumn<QString>("knob");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("chorus at its maximum") << "Chorus" << 512 << "100%"
+                                               << "waveset = , 128, 0, 0";
+        QTest::newRow("reverb at a half") << "Reverb" << 256 << "50%"
+                                          << "waveset = , 0, 64, 0";
+        QTest::newRow("delay rounds half to even") << "Delay" << 10 << "1%"
+                                                   << "waveset = , 0, 0, 2";
+        QTest::newRow("delay beyond the range") << "Delay" << 600 << "100%"
+                                                << "waveset = , 0, 0, 128";
+    }
+
+    void turningAnEffectKnob() {
+        QFETCH(QString, knob);
+        QFETCH(int, position);
+        QFETCH(QString, label);
+        QFETCH(QString, line);
+        Fixture f;
+        TDIBKnob* turned = f.Window->findChild<TDIBKnob*>(QStringLiteral("KnbSarvik") + knob);
+        QVERIFY(turned);
+        turned->SetPosition(position);
+        QLabel* value = knob == "Chorus"   ? f.Window->LblSarvikChorus
+                        : knob == "Reverb" ? f.Window->LblSarvikReverb
+                                           : f.Window->LblSarvikDelay;
+        QCOMPARE(value->text(), label);
+        QVERIFY(ViewText(*f.Window).contains(line));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        QCOMPARE(f.Window->windowTitle(), QStringLiteral("New* (Sarvik File)"));
+    }
+
+    void turningAnInstrumentKnob_data() {
+        QTest::addColumn<int>("knob");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("readout");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("hold") << int(InstrumentKnob::Hold) << 5000 << "2500 ms"
+                              << "hold = 2500";
+        QTest::newRow("blend") << int(InstrumentKnob::Blend) << 10000 << "10000 ms"
+                               << "blend = 10000";
+        QTest::newRow("volume 511") << int(InstrumentKnob::Volume) << 511 << "100%"
+                                    << "volume = 127";
+        QTest::newRow("volume 6") << int(InstrumentKnob::Volume) << 6 << "1%"
+                                  << "volume = 1";
+        QTest::newRow("transpose rounds, the file truncates")
+            << int(InstrumentKnob::Transpose) << 12 << "2"
+            << "transpose = 1";
+        QTest::newRow("transpose down") << int(InstrumentKnob::Transpose) << -192 << "-24"
+                                        << "transpose = -24";
+    }
+
+    void turningAnInstrumentKnob() {
+        QFETCH(int, knob);
+        QFETCH(int, position);
+        QFETCH(QString, readout);
+        QFETCH(QString, line);
+        Fixture f;
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 2, 0));
+        strip.Knob(InstrumentKnob(knob))->SetPosition(position);
+        QCOMPARE(strip.ValueLabel(InstrumentKnob(knob))->text(), readout);
+        QVERIFY(ViewText(*f.Window).contains(line));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        QVERIFY(f.Window->IsModified());
+    }
+
+    void loadingMovesNoFocusAndClampsWhatTheKnobsCannotShow() {
+        Fixture f;
+        WriteBytes(f.Host / "song.txt",
+                   "waveset = bank.sf2, 129\r\nosc = 1\r\ninstrument = Organ\r\n"
+                   "hold = 2500\r\nvolume = 129\r\ntranspose = -3\r\n");
+        QVERIFY(QTest::qWaitForWindowActive(f.Window.get()));
+        f.Window->EdtWavesetName->setFocus();
+        QVERIFY(f.Window->LoadFromFile(f.Host / "song.txt"));
+        QCOMPARE(QApplication::focusWidget(), f.Window->EdtWavesetName);
+        QVERIFY(!f.Window->IsModified());
+
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 1, 0));
+        QCOMPARE(strip.Knob(InstrumentKnob::Hold)->Position(), 5000);
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Hold)->text(), QStringLiteral("2500 ms"));
+        QCOMPARE(strip.WaveEdit()->text(), QStringLiteral("Organ"));
+        QCOMPARE(StripOf(InstrumentAt(*f.Window, 0, 0)).WaveEdit()->text(), QStringLiteral("bass"));
+        QCOMPARE(f.Window->LblSarvikDelay->text(), QStringLiteral("100%"));
+        QVERIFY(f.Window->SaveToFile(f.Host / "saved.txt"));
+        const std::string saved = ReadBytes(f.Host / "saved.txt");
+        QVERIFY(saved.find("volume = 128\r\n") != std::string::npos);
+        QVERIFY(saved.find("waveset = bank.sf2, 0, 0, 128\r\n") != std::string::npos);
+        QVERIFY(saved.find("transpose = 0\r\n") != std::string::npos);
+
+        strip.Knob(InstrumentKnob::Volume)->SetPosition(100);
+        QVERIFY(strip.isAncestorOf(QApplication::focusWidget()));
+    }
+
+    void theSampleChooserIsBuiltOncePerWavesetAndFillsTheStripItWasOpenedFor() {
+        Fixture f;
+        f.Window->EdtWaveset->setText(QStringLiteral("bank.sf2")); // as if typed
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("bank.sf2"));
+        QCOMPARE(f.Window->Waveset().Samples().size(), 3u);
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        TSarvikInstrument& first = InstrumentAt(*f.Window, 0, 0);
+        TSarvikInstrument& second = f.Window->Waveset().Oscillators()[3]->AddInstrument();
+        QCOMPARE(second.Wave(), std::string("bass"));
+
+        QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
+        QMenu* menu = f.Window->PopupSampleList;
+        const QList<QAction*> items = menu->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0]->text(), QStringLiteral("000: bass"));
+        QCOMPARE(items[2]->text(), QStringLiteral("002: Piano"));
+        menu->hide();
+
+        // Opened again from another strip: the same items, and the choice goes there.
+        QTest::mouseClick(StripOf(second).SampleButton(), Qt::LeftButton);
+        QCOMPARE(menu->actions(), items);
+        items[2]->trigger();
+        menu->hide();
+        QCOMPARE(second.Wave(), std::string("Piano"));
+        QCOMPARE(StripOf(second).WaveEdit()->text(), QStringLiteral("Piano"));
+        QCOMPARE(first.Wave(), std::string("bass"));
+        QCOMPARE(QApplication::focusWidget(), StripOf(second).WaveEdit());
+        QVERIFY(ViewText(*f.Window).contains(QStringLiteral("instrument = Piano")));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+
+        f.Window->EdtWaveset->setText(QStringLiteral("other.sf2"));
+        QVERIFY(menu->actions().isEmpty());
+        QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("000: Harp"));
+        menu->hide();
+
+        f.Window->EdtWaveset->setText(QStringLiteral("none.sf2"));
+        QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
+        QCOMPARE(f.Prompts.MessageTexts(), QStringList({"Selected waveset has no samples."}));
+        QVERIFY(!menu->isVisible());
+    }
+
+    void typedWaveNamesAndNotesAreChanges() {
+        Fixture f;
+        TSarvikInstrument& instrument = InstrumentAt(*f.Window, 1, 0);
+        TDIBEdit* wave = StripOf(instrument).WaveEdit();
+        wave->setFocus();
+        QTest::keyClicks(wave, QStringLiteral("Strings"));
+        QCOMPARE(instrument.Wave(), std::string("Strings"));
+        QCOMPARE(wave->cursorPosition(), 7);
+        QVERIFY(f.Window->IsModified());
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+
+        TNotesMemo* notes = f.Window->MmoSarvikWavesetNotes;
+        notes->setFocus();
+        QTest::keyClicks(notes, QStringLiteral("first"));
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, QStringLiteral("second"));
+        QCOMPARE(f.Window->Waveset().Notes(), std::string("first\r\nsecond"));
+        QCOMPARE(notes->textCursor().position(), 12);
+
+        f.Window->Waveset().SetNotes("one\r\ntwo");
+        QCOMPARE(notes->toPlainText(), QStringLiteral("one\ntwo"));
+    }
+
+    void typedNotesStopAt1024CharactersButLoadedNotesStayWhole() {
+        Fixture f;
+        TNotesMemo* notes = f.Window->MmoSarvikWavesetNotes;
+        notes->setFocus();
+        notes->setPlainText(QString(1019, u'a'));
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClick(notes, Qt::Key_A);
+        QTest::keyClick(notes, Qt::Key_Return); // a line break takes two
+        QTest::keyClicks(notes, QStringLiteral("bcde"));
+        QCOMPARE(f.Window->Waveset().Notes(), std::string(1020, 'a') + "\r\nbc");
+        notes->textCursor().deletePreviousChar();
+        QKeyEvent foreign(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                          QStringLiteral("\u4e00"));
+        QCoreApplication::sendEvent(notes, &foreign); // not in the code page
+        QCOMPARE(f.Window->Waveset().Notes(), std::string(1020, 'a') + "\r\nb");
+        QTest::keyClick(notes, Qt::Key_Z);
+        QCOMPARE(f.Window->Waveset().Notes(), std::string(1020, 'a') + "\r\nbz");
+
+        const std::string longNotes(3000, 'n');
+        f.Window->Waveset().SetNotes(longNotes);
+        QCOMPARE(notes->toPlainText().size(), 3000);
+    }
+
+    void browsingKeepsOnlyTheFileNameAndCancellingChangesNothing() {
+        Fixture f;
+        f.Prompts.FileChoices.push_back(std::nullopt);
+        QTest::mouseClick(f.Window->BtnBrowseWavesetFile, Qt::LeftButton);
+        QCOMPARE(f.Prompts.OpenDialogs.size(), 1);
+        QCOMPARE(f.Prompts.OpenDialogs[0].Title, QStringLiteral("Select Waveset"));
+        QCOMPARE(f.Prompts.OpenDialogs[0].Filter,
+                 QStringLiteral(
+                     "Waveset Files (*.nsp;*.sf2)|*.nsp;*.sf2|Norvex Sampler Files (*.nsp)|*.nsp|"
+                     "Soundfont2 Files (*.sf2)|*.sf2|All Files (*.*)|*.*"));
+        QVERIFY(!f.Window->IsModified());
+        QVERIFY(f.Window->Waveset().WavesetFile().empty());
+
+        f.Prompts.FileChoices.push_back(
+            QString::fromStdString((f.Host / "elsewhere" / "bank.sf2").string()));
+        QTest::mouseClick(f.Window->BtnBrowseWavesetFile, Qt::LeftButton);
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("bank.sf2"));
+        QCOMPARE(f.Window->EdtWaveset->text(), QStringLiteral("bank.sf2"));
+        QCOMPARE(f.Prompts.OpenDialogs[1].FileName, QString());
+        QCOMPARE(f.Window->Waveset().Samples().size(), 3u);
+        QCOMPARE(InstrumentAt(*f.Window, 2, 0).Wave(), std::string("bass"));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+    }
+
+    void addingAndDeletingInstrumentsFromTheMenus() {
+        Fixture f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        TOscillatorBox* box = f.Window->SbxOsc[2];
+        const int heightBefore = box->Strips()->sizeHint().height();
+        ContextMenuOn(box->viewport());
+        ContextMenuOn(box);
+        f.Window->PopupOsc->hide();
+        f.Window->ActAddInstrument->trigger();
+        const auto& instruments = f.Window->Waveset().Oscillators()[2]->Instruments();
+        QCOMPARE(instruments.size(), 2u);
+        TInstrumentStripView& added = StripOf(*instruments[1]);
+        QCOMPARE(added.NumberLabel()->text(), QStringLiteral("2"));
+        QCoreApplication::processEvents(); // the box lays out its strips
+        QVERIFY(added.isVisible());
+        QVERIFY(added.geometry().top() >= StripOf(*instruments[0]).geometry().bottom());
+        QVERIFY(box->Strips()->sizeHint().height() > heightBefore);
+        QVERIFY(added.isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == added.Container());
+
+        ContextMenuOn(&StripOf(*f.Window->Waveset().Oscillators()[1]->Instruments()[0]));
+        f.Window->PopupInst->hide();
+        f.Window->ActAddInstrumentInst->trigger();
+        QCOMPARE(f.Window->Waveset().Oscillators()[1]->Instruments().size(), 2u);
+        QVERIFY(ViewText(*f.Window).contains(
+            QStringLiteral("osc = 1\n\ninstrument = \ntranspose = 0\nhold = 0\n"
+                           "blend = 0\nvolume = 0\nreserved = 0, 0\n\n"
+                           "instrument = ")));
+
+        // Deleting from the strip's own menu: the strip goes once the menu's event is over.
+        f.Window->Waveset().SetModified(false);
+        TSarvikInstrument& first = *instruments[0];
+        QPointer<TInstrumentStripView> doomed = &StripOf(first);
+        ContextMenuOn(doomed);
+        f.Window->PopupInst->hide();
+        f.Window->ActDelInstrument->trigger();
+        QVERIFY(doomed);
+        QCoreApplication::processEvents();
+        QVERIFY(!doomed);
+        QCOMPARE(instruments.size(), 1u);
+        QCOMPARE(StripOf(*instruments[0]).NumberLabel()->text(), QStringLiteral("1"));
+        QVERIFY(f.Window->IsModified());
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+
+        // The only instrument makes way for a fresh one.
+        instruments[0]->SetWave("old");
+        ContextMenuOn(&StripOf(*instruments[0]));
+        f.Window->PopupInst->hide();
+        f.Window->ActDelInstrument->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(instruments.size(), 1u);
+        QCOMPARE(instruments[0]->Wave(), std::string());
+    }
+
+    void twoQuickPressesOnAnUnmovedKnobResetIt_data() {
+        QTest::addColumn<int>("secondPressAfter");
+        QTest::addColumn<bool>("sameKnob");
+        QTest::addColumn<int>("position");
+        QTest::newRow("300 ms on the same knob") << 300 << true << 0;
+        QTest::newRow("400 ms on the same knob") << 400 << true << 4000;
+        QTest::newRow("300 ms across two knobs") << 300 << false << 4000;
+    }
+
+    void twoQuickPressesOnAnUnmovedKnobResetIt() {
+        QFETCH(int, secondPressAfter);
+        QFETCH(bool, sameKnob);
+        QFETCH(int, position);
+        Fixture f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        std::uint32_t now = 1000;
+        KnobPressReset::Instance().SetTickSource([&now] { return now; });
+        KnobPressReset::Instance().Forget();
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 0, 0));
+        TDIBKnob* hold = strip.Knob(InstrumentKnob::Hold);
+        TDIBKnob* blend = strip.Knob(InstrumentKnob::Blend);
+        hold->SetPosition(4000);
+        blend->SetPosition(4000);
+        QTest::mouseClick(sameKnob ? hold : blend, Qt::RightButton);
+        now += static_cast<std::uint32_t>(secondPressAfter);
+        QTest::mouseClick(hold, Qt::RightButton);
+        QCOMPARE(hold->Position(), position);
+        QCOMPARE(InstrumentAt(*f.Window, 0, 0).Hold(), position);
+    }
+
+    void newEditSaveAndReopenGiveTheFileTheFormatDefines() {
+        TempDir dir;
+        ScriptedPrompts prompts;
+        FakeRegistry registry;
+        fs::create_directories(dir / "Samples");
+        WriteBytes(dir / "Samples" / "bank.sf2", Bank(InstRecords({"Piano", "bass", "EOI"})));
+        Settings.InstallDir = dir.Path() / "";
+        {
+            TFrmMain main(registry, dir / "quillkit");
+            Settings.InstallDir = dir.Path() / "";
+            main.show();
+            main.ActNew->trigger();
+            auto* window = qobject_cast<TFrmSarvikFile*>(main.ActiveDocument());
+            QVERIFY(window);
+            window->EdtWaveset->setText(QStringLiteral("bank.sf2"));
+            window->EdtWavesetName->setText(QStringLiteral("Pad"));
+            window->MmoSarvikWavesetNotes->SetNotesText(QStringLiteral("Soft."));
+            emit window->MmoSarvikWavesetNotes->textChanged();
+            window->KnbSarvikChorus->SetPosition(40);
+            window->KnbSarvikReverb->SetPosition(80);
+            TSarvikInstrument& strings = InstrumentAt(*window, 0, 0);
+            StripOf(strings).WaveEdit()->setText(QStringLiteral("Strings"));
+            StripOf(strings).Knob(InstrumentKnob::Transpose)->SetPosition(-96);
+            StripOf(strings).Knob(InstrumentKnob::Hold)->SetPosition(1581);
+            StripOf(strings).Knob(InstrumentKnob::Volume)->SetPosition(400);
+            prompts.FileChoices.push_back(QString::fromStdString((dir / "pad").string()));
+            main.ActSave->trigger();
+            QCOMPARE(window->windowTitle(), QStringLiteral("pad.txt (Sarvik File)"));
+        }
+        std::string expected =
+            "'Pad\r\n'---\r\n'Soft.\r\n\r\nwaveset = bank.sf2, 10, 20, 0\r\n\r\n";
+        for (int osc = 0; osc < 4; ++osc) {
+            expected += "'------------ OSCILLATOR " + std::to_string(osc + 1) +
+                        " ------------\r\nosc = " + std::to_string(osc) + "\r\n\r\n";
+            expected += osc == 0 ? "instrument = Strings\r\ntranspose = -12\r\nhold = 250\r\nblend "
+                                   "= 0\r\nvolume = 100\r\n"
+                                 : "instrument = bass\r\ntranspose = 0\r\nhold = 0\r\nblend = "
+                                   "0\r\nvolume = 0\r\n";
+            expected += "reserved = 0, 0\r\n\r\n";
+        }
+        QCOMPARE(ReadBytes(dir / "pad.txt"), expected);
+
+        TFrmMain reopened(registry, dir / "quillkit");
+        Settings.InstallDir = dir.Path() / "";
+        reopened.OpenFile(dir / "pad.txt");
+        auto* window = qobject_cast<TFrmSarvikFile*>(reopened.ActiveDocument());
+        QVERIFY(window);
+        QVERIFY(!window->IsModified());
+        QVERIFY(window->SaveToFile({}));
+        QCOMPARE(ReadBytes(dir / "pad.txt"), expected);
+        QCOMPARE(prompts.Messages.size(), 0);
+        Settings.InstallDir.clear();
+    }
+
+  private:
+    TDIBImageList* skin_ = nullptr;
+};
+
+QTEST_MAIN(EditorWindowTest)
+#include "editor_window_test.moc"
