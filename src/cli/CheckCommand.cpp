@@ -1,18 +1,8 @@
 #include "cli/Commands.h"
-#include "cli/MessageOnlyView.h"
-
-#include "document/SarvikWaveset.h"
-
-#include <exception>
+#include "cli/LoadedDocument.h"
 
 int CheckCommand(const Invocation& invocation, std::ostream&, std::ostream& err) {
-    MessageOnlyView view(err);
-    TSarvikWaveset document(&view);
-    try {
-        document.LoadFromFile(invocation.File);
-    } catch (const std::exception& error) {
-        view.Report(error.what());
-    }
-    const bool canSave = document.CanSave(true, false);
-    return canSave && invocation.EarlierMessages + view.Count() == 0 ? 0 : 1;
+    LoadedDocument loaded(invocation.File, err);
+    const bool canSave = loaded.Document().CanSave(true, false);
+    return canSave && invocation.EarlierMessages + loaded.Messages() == 0 ? 0 : 1;
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/MessageOnlyView.h"
+#include "document/SarvikWaveset.h"
+
+#include <filesystem>
+#include <ostream>
+
+// A document loaded from FILE as the editor loads it, without a window: every message
+// of the load goes to stderr and is counted.
+class LoadedDocument {
+  public:
+    LoadedDocument(const std::filesystem::path& file, std::ostream& err);
+
+    TSarvikWaveset& Document() { return document_; }
+    int Messages() const { return view_.Count(); }
+
+  private:
+    MessageOnlyView view_;
+    TSarvikWaveset document_;
+};
