@@ -56,11 +56,19 @@ QStringList QtNameFilters(const QString& filter) {
         if (open > 0) {
             description = description.left(open).trimmed();
         }
-        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
-        for (QString& pattern : patterns) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
             if (pattern == QStringLiteral("*.*")) {
-                pattern = QStringLiteral("*");
+                patterns << QStringLiteral("*");
+                continue;
             }
+            patterns << pattern;
+#ifndef _WIN32
+            // The host's files come from a file system that ignores letter case.
+            if (pattern.toUpper() != pattern) {
+                patterns << pattern.toUpper();
+            }
+#endif
         }
         result << QStringLiteral("%1 (%2)").arg(description, patterns.join(u' '));
     }

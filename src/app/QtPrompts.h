@@ -15,5 +15,6 @@ class QtPrompts final : public Prompts {
 };
 
 // "Desc (*.a)|*.a|All (*.*)|*.*" as Qt name filters; "*.*" becomes "*", which matches
-// names without an extension too, as it does on Windows.
+// names without an extension too, as it does on Windows, and off Windows each pattern
+// also matches its upper-case form.
 QStringList QtNameFilters(const QString& filter);

@@ -20,6 +20,7 @@ class MainWindowTest : public QObject {
     void showsItsTitleAndMenus();
     void saveCommandsNeedAnActiveDocument();
     void openingAnOpenFileActivatesItsWindow();
+    void dialogFiltersMatchWavesetNamesInAnyCase();
     void openingAnUnknownFileCreatesNoWindow();
     void errorsOfACommandAreShownAndTheProgramGoesOn();
     void failedLoadShowsAnUntitledModifiedWindow();

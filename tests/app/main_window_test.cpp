@@ -6,6 +6,7 @@
 #include "app/BaseFrm.h"
 #include "app/Main.h"
 #include "app/QdAction.h"
+#include "app/QtPrompts.h"
 #include "controls/SkinImages.h"
 #include "editor/SarvikFileFrm.h"
 #include "host/Settings.h"
@@ -165,6 +166,18 @@ void MainWindowTest::openingAnOpenFileActivatesItsWindow() {
     QVERIFY(!first->isMinimized());
     QCOMPARE(f.Window->ClientArea()->currentSubWindow(), first);
     QVERIFY(f.Prompts.Messages.isEmpty());
+}
+
+void MainWindowTest::dialogFiltersMatchWavesetNamesInAnyCase() {
+    const QStringList filters = QtNameFilters(QStringLiteral(
+        "Waveset Files (*.nsp;*.sf2)|*.nsp;*.sf2|Sarvik Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+#ifdef _WIN32
+    QCOMPARE(filters,
+             QStringList({"Waveset Files (*.nsp *.sf2)", "Sarvik Files (*.txt)", "All Files (*)"}));
+#else
+    QCOMPARE(filters, QStringList({"Waveset Files (*.nsp *.NSP *.sf2 *.SF2)",
+                                   "Sarvik Files (*.txt *.TXT)", "All Files (*)"}));
+#endif
 }
 
 void MainWindowTest::openingAnUnknownFileCreatesNoWindow() {
