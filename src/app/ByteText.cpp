@@ -105,7 +105,13 @@ std::filesystem::path TextToPath(const QString& text) {
 #endif
 }
 
-QValidator::State CodePageValidator::validate(QString& input, int&) const {
+QValidator::State LineFieldValidator::validate(QString& input, int&) const {
+    // A line break in a name would end its line in the file and break the file.
+    for (const QChar character : input) {
+        if (character.unicode() < 32) {
+            return Invalid;
+        }
+    }
     return IsEncodable(input) ? Acceptable : Invalid;
 }
 

@@ -22,8 +22,9 @@ bool IsEncodable(const QString& text);
 QString PathToText(const std::filesystem::path& path);
 std::filesystem::path TextToPath(const QString& text);
 
-// Refuses input that the code page cannot hold, so nothing typed is lost on saving.
-class CodePageValidator : public QValidator {
+// Takes one line of text that the code page can hold: nothing typed or pasted is
+// lost on saving, and no control character splits a line of the file.
+class LineFieldValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override;

@@ -102,7 +102,7 @@ void TFrmMain::CreateActions() {
     ActWindowCascade->setObjectName(QStringLiteral("ActWindowCascade"));
     ActWindowTile->setObjectName(QStringLiteral("ActWindowTile"));
     connect(ActWindowCascade, &QAction::triggered, clientArea_, &QMdiArea::cascadeSubWindows);
-    connect(ActWindowTile, &QAction::triggered, clientArea_, &QMdiArea::tileSubWindows);
+    connect(ActWindowTile, &QAction::triggered, this, &TFrmMain::ActWindowTileExecute);
 
     ActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     ActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -215,9 +215,17 @@ void TFrmMain::OpenFile(const std::filesystem::path& path) {
     TFrmBase* document = CreateDocumentWindow();
     document->SetFileName(path);
     document->NewFile();
-    document->LoadFromFile(path);
+    // A window must never stay bound to a file it could not read: Save would then
+    // overwrite that file with what little was read.
+    bool loaded = false;
+    try {
+        loaded = document->LoadFromFile(path);
+    } catch (...) {
+        document->SetFileName({});
+        throw;
+    }
     // A failed load unbinds the name; the caption must say so.
-    document->SetFileName(document->GetFileName());
+    document->SetFileName(loaded ? document->GetFileName() : std::filesystem::path());
 }
 
 bool TFrmMain::ActivateOpenFile(const std::filesystem::path& path) {
@@ -289,6 +297,29 @@ void TFrmMain::ActHelpAboutExecute() {
                   QString::fromLatin1(qVersion())),
          QString::fromLatin1(ApplicationTitle), MessageIcon::None, MessageButtons::Ok,
          MessageAnswer::Ok});
+}
+
+void TFrmMain::ActWindowTileExecute() {
+    // Horizontal tiling: full-width windows, one above the other.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : clientArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized()) {
+            windows << window;
+        }
+    }
+    if (windows.isEmpty()) {
+        return;
+    }
+    const QSize area = clientArea_->viewport()->size();
+    const int height = std::max(1, area.height() / static_cast<int>(windows.size()));
+    int top = 0;
+    for (QMdiSubWindow* window : windows) {
+        if (window->isMaximized()) {
+            window->showNormal();
+        }
+        window->setGeometry(0, top, area.width(), height);
+        top += height;
+    }
 }
 
 void TFrmMain::ActWindowMinimizeAllExecute() {

@@ -71,6 +71,7 @@ class TFrmMain : public QMainWindow {
     void ActSaveExecute();
     void ActSaveAsExecute();
     void ActHelpAboutExecute();
+    void ActWindowTileExecute();
     void ActWindowMinimizeAllExecute();
     void ActWindowArrangeIconsExecute();
 

@@ -71,7 +71,7 @@ TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrume
     waveEdit_->setFont(small);
     waveEdit_->SetColors(WaveTextColor, WaveBackground);
     waveEdit_->setFrame(true);
-    waveEdit_->setValidator(new CodePageValidator(waveEdit_));
+    waveEdit_->setValidator(new LineFieldValidator(waveEdit_));
     waveEdit_->setAccessibleName(QStringLiteral("Wave"));
     connect(waveEdit_, &TDIBEdit::OnChange, this, [this] { WaveEdited(); });
 
@@ -176,6 +176,11 @@ void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
 }
 
 void TInstrumentStripView::WaveEdited() {
+    // While loading, the field only shows what the document holds (a name beyond the
+    // field's length limit must not come back cut).
+    if (Document().IsUpdating()) {
+        return;
+    }
     const std::string wave = TextToBytes(waveEdit_->text());
     if (wave == instrument_->Wave()) {
         return; // the document wrote it
@@ -184,9 +189,7 @@ void TInstrumentStripView::WaveEdited() {
     // A typed wave name is a change like any other: it must not be lost on closing.
     TSarvikWaveset& document = Document();
     document.SetModified(true);
-    if (!document.IsUpdating()) {
-        document.RefreshPreview();
-    }
+    document.RefreshPreview();
 }
 
 TSarvikWaveset& TInstrumentStripView::Document() const {

@@ -4,7 +4,9 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -19,8 +21,14 @@ TNotesMemo::TNotesMemo(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QString TNotesMemo::NotesText() const {
-    QString text = toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
+    // Block by block: toPlainText() would turn no-break spaces into plain ones.
+    QString text;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin()) {
+            text += QStringLiteral("\r\n");
+        }
+        text += block.text();
+    }
     return text;
 }
 

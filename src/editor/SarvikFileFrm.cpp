@@ -126,7 +126,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     waveFile->setGeometry(12, 8, 289, 57);
     EdtWaveset = new QLineEdit(waveFile);
     EdtWaveset->setGeometry(12, 20, 233, 21);
-    EdtWaveset->setValidator(new CodePageValidator(EdtWaveset));
+    EdtWaveset->setValidator(new LineFieldValidator(EdtWaveset));
     EdtWaveset->setAccessibleName(QStringLiteral("Waveset file"));
     connect(EdtWaveset, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetChange(); }); });
@@ -150,7 +150,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     Label(description, QStringLiteral("Waveset name"), 12, 20);
     EdtWavesetName = new QLineEdit(description);
     EdtWavesetName->setGeometry(12, 36, 265, 21);
-    EdtWavesetName->setValidator(new CodePageValidator(EdtWavesetName));
+    EdtWavesetName->setValidator(new LineFieldValidator(EdtWavesetName));
     EdtWavesetName->setAccessibleName(QStringLiteral("Waveset name"));
     connect(EdtWavesetName, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetNameChange(); }); });

@@ -30,6 +30,7 @@ class MainWindowTest : public QObject {
     void saveAsAsksBeforeReplacingAFileTheExtensionRuleChose();
     void exitAsksEveryModifiedWindowBeforeClosingAny();
     void minimizeAllAndArrangeIcons();
+    void tileStacksFullWidthWindows();
     void hostFolderGivesDialogFoldersAndBackground();
     void droppedFilesOpenOneByOne();
 };

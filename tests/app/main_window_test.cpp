@@ -327,6 +327,18 @@ void MainWindowTest::minimizeAllAndArrangeIcons() {
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
 }
 
+void MainWindowTest::tileStacksFullWidthWindows() {
+    Fixture f;
+    f.Window->resize(1400, 1100);
+    f.Window->ActNew->trigger();
+    f.Window->ActNew->trigger();
+    f.Window->ActWindowTile->trigger();
+    const QList<QMdiSubWindow*> windows = f.Window->ClientArea()->subWindowList();
+    QCOMPARE(windows[0]->x(), 0);
+    QCOMPARE(windows[1]->x(), 0);
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+}
+
 void MainWindowTest::hostFolderGivesDialogFoldersAndBackground() {
     TempDir host;
     fs::create_directories(host / "Samples");

@@ -234,7 +234,8 @@ class EditorWindowTest : public QObject {
         const std::string saved = ReadBytes(f.Host / "saved.txt");
         QVERIFY(saved.find("volume = 128\r\n") != std::string::npos);
         QVERIFY(saved.find("waveset = bank.sf2, 0, 0, 128\r\n") != std::string::npos);
-        QVERIFY(saved.find("transpose = 0\r\n") != std::string::npos);
+        QVERIFY(saved.find("instrument = Organ\r\ntranspose = -3\r\nhold = 2500\r\n") !=
+                std::string::npos);
 
         strip.Knob(InstrumentKnob::Volume)->SetPosition(100);
         QVERIFY(strip.isAncestorOf(QApplication::focusWidget()));
@@ -303,6 +304,31 @@ class EditorWindowTest : public QObject {
 
         f.Window->Waveset().SetNotes("one\r\ntwo");
         QCOMPARE(notes->toPlainText(), QStringLiteral("one\ntwo"));
+    }
+
+    void fieldsKeepEveryByteAndOneLine() {
+        Fixture f;
+        TSarvikInstrument& instrument = InstrumentAt(*f.Window, 0, 0);
+        TDIBEdit* wave = StripOf(instrument).WaveEdit();
+        wave->insert(QStringLiteral("Piano\nosc = 3")); // as pasted
+        f.Window->EdtWavesetName->insert(QStringLiteral("Pad\r\nwaveset = x"));
+        QCOMPARE(instrument.Wave(), std::string());
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string());
+
+        TNotesMemo* notes = f.Window->MmoSarvikWavesetNotes;
+        notes->setFocus();
+        notes->setPlainText(QStringLiteral("a\u00a0b"));
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClick(notes, Qt::Key_C);
+        QCOMPARE(f.Window->Waveset().Notes(), std::string("a\xA0"
+                                                          "bc"));
+
+        // Longer than any line field holds: loaded whole, and left whole.
+        WriteBytes(f.Host / "long.txt",
+                   "waveset = x.sf2\r\ninstrument = " + std::string(40000, 'w') + "\r\n");
+        QVERIFY(f.Window->LoadFromFile(f.Host / "long.txt"));
+        QCOMPARE(InstrumentAt(*f.Window, 0, 0).Wave().size(), 40000u);
+        QVERIFY(!f.Window->IsModified());
     }
 
     void typedNotesStopAt1024CharactersButLoadedNotesStayWhole() {
