@@ -48,7 +48,9 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
         // Built as a path, so that the target's name survives whatever characters it has.
         fs::path name(".");
         name += target.filename();
-        name += "." + std::to_string(random() % 1000000U) + ".tmp";
+        name += ".";
+        name += std::to_string(random() % 1000000U);
+        name += ".tmp";
         temporary = directory.empty() ? name : directory / name;
         errno = 0;
         // Never reuse a file that is already there.
