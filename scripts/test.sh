@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, runs every test,
-# then runs the fuzz targets of the readers of untrusted bytes.
+# then runs the fuzz targets of the readers of untrusted bytes, then builds the core and
+# quillkit-cli for Windows and tests them under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,4 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-tests --output-on-failure --parallel "$(nproc)"
 
 scripts/fuzz.sh
+scripts/windows-tests.sh

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "document/TextFile.h"
 #include "host/HostInstallation.h"
@@ -74,7 +75,7 @@ std::optional<Invocation> Parse(const CommandSpec& command, const std::vector<st
         return std::nullopt;
     }
     if (command.TakesFile) {
-        invocation.File = args[i];
+        invocation.File = ArgumentPath(args[i]);
     }
     return invocation;
 }
@@ -96,7 +97,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (const auto dir = invocation->Options.find("--install-dir");
         dir != invocation->Options.end()) {
-        Settings.InstallDir = WithTrailingSeparator(dir->second);
+        Settings.InstallDir = WithTrailingSeparator(ArgumentPath(dir->second));
     }
     if (command->TakesFile) {
         try {
@@ -108,7 +109,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (const auto dir = invocation->Options.find("--install-dir");
         dir != invocation->Options.end()) {
-        Settings.InstallDir = WithTrailingSeparator(dir->second);
+        Settings.InstallDir = WithTrailingSeparator(ArgumentPath(dir->second));
     } else if (command->UsesHost) {
         FindHostInstallation(*MakeSystemRegistryReader(), [&](const std::string& message) {
             err << message << '\n';

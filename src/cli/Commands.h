@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <ostream>
 #include <string>
@@ -7,7 +8,7 @@
 // One parsed command line: the options given (a flag maps to the empty text) and FILE.
 struct Invocation {
     std::map<std::string, std::string> Options;
-    std::string File;
+    std::filesystem::path File;
     // Messages already written to stderr while finding the host.
     int EarlierMessages = 0;
 

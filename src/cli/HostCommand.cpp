@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "document/TextFile.h"
 #include "host/HostInstallation.h"
 #include "host/Settings.h"
 
@@ -10,6 +11,6 @@ int HostCommand(const Invocation&, std::ostream& out, std::ostream& err) {
         err << message << '\n';
         ++messages;
     });
-    out << Settings.InstallDir.string() << '\n';
+    out << PathText(Settings.InstallDir) << '\n';
     return messages == 0 ? 0 : 1;
 }

@@ -11,7 +11,8 @@
 #include <memory>
 
 int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream& err) {
-    const std::string extension = LowercaseExtension(invocation.File);
+    const std::string name = PathText(invocation.File);
+    const std::string extension = LowercaseExtension(name);
     TSampleList samples;
     if (extension == ".sf2" || extension == ".nsp") {
         std::unique_ptr<TFileStream> stream;
@@ -33,7 +34,7 @@ int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream
         }
     }
     const std::vector<std::string> lines =
-        invocation.Has("--menu") ? SampleCaptions(samples, invocation.File) : samples.Names();
+        invocation.Has("--menu") ? SampleCaptions(samples, name) : samples.Names();
     for (const std::string& line : lines) {
         out << line << '\n';
     }

@@ -1,3 +1,4 @@
+#include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 
 #include <exception>
@@ -12,11 +13,13 @@
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-    // The document's bytes go out exactly as built: no CR LF translation.
+    // The document's bytes go out exactly as built, and every message line ends with a
+    // lone LF: no CR LF translation on either stream.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
     int code = 2;
     try {
         code = RunCli(args, std::cout, std::cerr);

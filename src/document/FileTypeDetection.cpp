@@ -27,7 +27,7 @@ FileType DetectFileType(const std::filesystem::path& path) {
     if (ec || size / 128 > MaxBlocks) {
         return FileType::Unknown;
     }
-    if (LowercaseExtension(path.filename().string()) != ".txt") {
+    if (LowercaseExtension(PathText(path.filename())) != ".txt") {
         return FileType::Unknown;
     }
     // Comment lines do not count, so that files with long notes are still recognised.

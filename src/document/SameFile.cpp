@@ -1,8 +1,10 @@
 #include "document/SameFile.h"
 
-#include <algorithm>
-#include <cwctype>
 #include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -25,15 +27,12 @@ bool IsSameFile(const fs::path& a, const fs::path& b) {
         return false;
     }
 #ifdef _WIN32
-    std::wstring x = Normalised(a).wstring();
-    std::wstring y = Normalised(b).wstring();
-    const auto lower = [](std::wstring& text) {
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-    };
-    lower(x);
-    lower(y);
-    return x == y;
+    // Letter case as the file system ignores it, beyond ASCII too (towlower would
+    // fold A-Z only).
+    const std::wstring x = Normalised(a).native();
+    const std::wstring y = Normalised(b).native();
+    return CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(),
+                                static_cast<int>(y.size()), TRUE) == CSTR_EQUAL;
 #else
     return Normalised(a) == Normalised(b);
 #endif

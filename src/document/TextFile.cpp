@@ -1,19 +1,19 @@
 #include "document/TextFile.h"
 
+#include "document/NativeFiles.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include "document/CodePage.h"
+#endif
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string SystemMessage(int error) {
     return std::generic_category().message(error);
@@ -45,13 +45,17 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
     std::mt19937 random(seed());
     const fs::path directory = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name =
-            "." + target.filename().string() + "." + std::to_string(random() % 1000000U) + ".tmp";
-        temporary = directory.empty() ? fs::path(name) : directory / name;
+        // Built as a path, so that the target's name survives whatever characters it has.
+        fs::path name(".");
+        name += target.filename();
+        name += ".";
+        name += std::to_string(random() % 1000000U);
+        name += ".tmp";
+        temporary = directory.empty() ? name : directory / name;
         errno = 0;
-        // "x": fail rather than reuse a file that is already there.
-        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) {
-            return FilePtr(file);
+        // Never reuse a file that is already there.
+        if (FilePtr file = CreateNewFile(temporary)) {
+            return file;
         }
         if (errno != EEXIST) {
             Fail("Cannot create file", target, SystemMessage(errno));
@@ -63,7 +67,12 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
 } // namespace
 
 std::string PathText(const fs::path& path) {
+#ifdef _WIN32
+    // Messages are code-page text there; path::string() would give UTF-8, or throw.
+    return WideToCodePage(path.native());
+#else
     return path.string();
+#endif
 }
 
 bool IsRegularFile(const fs::path& path) noexcept {
@@ -73,7 +82,7 @@ bool IsRegularFile(const fs::path& path) noexcept {
 
 std::string ReadFileBytes(const fs::path& path) {
     errno = 0;
-    FilePtr file(std::fopen(path.string().c_str(), "rb"));
+    FilePtr file = OpenForReading(path);
     if (!file) {
         Fail("Cannot open file", path, SystemMessage(errno));
     }
@@ -113,6 +122,8 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
             Fail("Cannot write file", target, SystemMessage(errno));
         }
         std::error_code ec;
+#ifndef _WIN32
+        // Windows keeps no permission bits; its read-only mark makes the rename fail.
         const fs::file_status old = fs::status(target, ec);
         if (fs::exists(old)) {
             fs::permissions(temporary, old.permissions(), fs::perm_options::replace, ec);
@@ -120,7 +131,8 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
                 Fail("Cannot write file", target, ec.message());
             }
         }
-        fs::rename(temporary, target, ec);
+#endif
+        ec = RenameReplacing(temporary, target);
         if (ec) {
             Fail("Cannot write file", target, ec.message());
         }
@@ -146,7 +158,7 @@ void EnsureReadableFile(const fs::path& path) {
         Fail("Cannot open file", path, "Not a regular file");
     }
     errno = 0;
-    if (!FilePtr(std::fopen(path.string().c_str(), "rb"))) {
+    if (!OpenForReading(path)) {
         Fail("Cannot open file", path, SystemMessage(errno));
     }
 }

@@ -58,12 +58,15 @@ void FindHostInstallation(RegistryReader& registry, const ErrorReporter& report)
 }
 
 std::filesystem::path SettingsFileName(const std::filesystem::path& programPath) {
-    std::string name = programPath.filename().string();
+    // Native characters throughout, so that no name is re-encoded on the way.
+    std::filesystem::path::string_type name = programPath.filename().native();
     const std::size_t stop = name.rfind('.');
-    if (stop != std::string::npos) {
+    if (stop != name.npos) {
         name.erase(stop);
     }
-    return programPath.parent_path() / (name + ".ini");
+    std::filesystem::path settings = programPath.parent_path() / name;
+    settings += ".ini";
+    return settings;
 }
 
 void LoadSettings(const std::filesystem::path& programPath, RegistryReader& registry,

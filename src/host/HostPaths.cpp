@@ -7,7 +7,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "document/CodePage.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -62,16 +62,8 @@ fs::path AppendMatchingComponents(fs::path base, std::string_view relativeUtf8) 
 fs::path HostPath(const fs::path& installDir, std::string_view relative) {
 #ifdef _WIN32
     // The file system ignores letter case; the bytes are in the system code page.
-    std::wstring wide;
-    if (!relative.empty()) {
-        const int size = MultiByteToWideChar(CP_ACP, 0, relative.data(),
-                                             static_cast<int>(relative.size()), nullptr, 0);
-        wide.resize(static_cast<std::size_t>(size));
-        MultiByteToWideChar(CP_ACP, 0, relative.data(), static_cast<int>(relative.size()),
-                            wide.data(), size);
-    }
     fs::path path = installDir;
-    path += fs::path(wide);
+    path += CodePageToWide(relative);
     return path;
 #else
     return AppendMatchingComponents(installDir, Windows1252ToUtf8(relative));

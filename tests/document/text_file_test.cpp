@@ -1,11 +1,14 @@
 #include "RecordingView.h"
 #include "support/TempDir.h"
 
+#include "document/FileTypeDetection.h"
 #include "document/TextFile.h"
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -17,6 +20,9 @@ namespace {
 std::size_t EntriesIn(const fs::path& directory) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory), {}));
 }
+
+// Cyrillic and Japanese: outside Windows-1252 and every other single-byte code page.
+const fs::path ForeignName(u8"\u041d\u043e\u0442\u044b \u97f3\u697d.txt");
 
 } // namespace
 
@@ -133,6 +139,66 @@ TEST(SarvikFile, FailedSaveOnAFullDiskLeavesTheOldFileWhole) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "the temporary file is removed";
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(document.FileName(), dir / "pad.txt");
+}
+#endif
+
+TEST(SarvikFile, SaveReplacesAnExistingFileWithExactlyTheNewText) {
+    TempDir dir;
+    for (const fs::path& name : {fs::path("pad.txt"), ForeignName}) {
+        WriteBytes(dir.Path() / name, std::string(4000, 'x'));
+        TSarvikWaveset document;
+        document.SetWavesetName("New");
+        ASSERT_TRUE(document.SaveToFile(dir.Path() / name));
+        EXPECT_EQ(ReadBytes(dir.Path() / name), document.BuildText()) << "no tail of the old file";
+    }
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u) << "no temporary file is left behind";
+}
+
+TEST(SarvikFile, FilesNamedOutsideTheCodePageLoadAndAreRecognised) {
+    TempDir dir;
+    const fs::path file = dir.Path() / ForeignName;
+    WriteBytes(file, "'Pad\r\n'---\r\n\r\nwaveset = pad.sf2, 1, 2, 3\r\n");
+    EXPECT_TRUE(IsRegularFile(file));
+    EXPECT_NO_THROW(EnsureReadableFile(file));
+    EXPECT_EQ(ReadFileBytes(file).size(), fs::file_size(file));
+    EXPECT_EQ(DetectFileType(file), FileType::Sarvik);
+
+    TSarvikWaveset document;
+    ASSERT_TRUE(document.LoadFromFile(file));
+    EXPECT_EQ(document.WavesetName(), "Pad");
+    EXPECT_EQ(document.WavesetFile(), "pad.sf2");
+    EXPECT_EQ(document.FileName(), file);
+}
+
+#ifdef _WIN32
+TEST(SarvikFile, FailedSaveOfAFileHeldOpenElsewhereLeavesItWhole) {
+    TempDir dir;
+    const fs::path file = dir.Path() / ForeignName;
+    const std::string old = "'Old\r\n'---\r\n\r\nwaveset = old.sf2, 0, 0, 0\r\n";
+    WriteBytes(file, old);
+    TSarvikWaveset document;
+    document.SetFileName(file);
+    document.SetNotes("new notes");
+
+    // Another program (a running host, say) holds it open without letting it be
+    // deleted: the replacing rename, the last step of the save, is refused.
+    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string message;
+    try {
+        document.SaveToFile();
+    } catch (const FileError& error) {
+        message = error.what();
+    }
+    CloseHandle(held);
+
+    // Named in the code page, with '?' for what it lacks.
+    EXPECT_NE(message.find("\\???? ??.txt\""), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(file), old);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "the temporary file is removed";
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(document.FileName(), file);
 }
 #endif
 

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 TEST(HostPaths, HostFilesAreFoundWithoutRegardToLetterCase) {
     TempDir host;
     fs::create_directories(host / "Samples" / "Pads");
@@ -37,6 +42,46 @@ TEST(HostPaths, HostFilesAreFoundWithoutRegardToLetterCase) {
     }
     EXPECT_EQ(HostPath(dir, "Samples\\Pads\\New.sf2"), host / "Samples" / "Pads" / "New.sf2");
 }
+#else
+TEST(HostPaths, DriveLetterPathsWithBackslashesResolveInTheCodePage) {
+    ASSERT_EQ(GetACP(), 1252u) << "the names below are Windows-1252 bytes";
+    TempDir host;
+    fs::create_directories(host / "Samples" / "Pads");
+    fs::create_directories(host / "Samples" / "Dir.sf2");
+    WriteBytes(host / "Samples" / "Pads" / "Soft.SF2", "x");
+    WriteBytes(host.Path() / "Samples" / L"Caf\u00e9 \u20ac.nsp", "x");
+    const fs::path dir = host.Path() / "";
+    ASSERT_EQ(dir.native().substr(1, 2), L":\\");
+    ASSERT_EQ(dir.native().back(), L'\\');
+
+    struct Case {
+        const char* relative;
+        std::optional<std::wstring> found; // as named, appended to the directory
+        fs::path file;
+    };
+    const fs::path soft = host / "Samples" / "Pads" / "Soft.SF2";
+    const Case cases[] = {
+        {"Samples\\Pads\\Soft.SF2", L"Samples\\Pads\\Soft.SF2", soft},
+        {"samples\\pads\\soft.sf2", L"samples\\pads\\soft.sf2", soft},
+        {"SAMPLES/PADS/SOFT.SF2", L"SAMPLES/PADS/SOFT.SF2", soft},
+        {"Samples\\caf\xE9 \x80.nsp", L"Samples\\caf\u00e9 \u20ac.nsp",
+         host.Path() / "Samples" / L"Caf\u00e9 \u20ac.nsp"},
+        {"Samples\\Dir.sf2", std::nullopt, {}}, // not a regular file
+        {"Samples\\missing.sf2", std::nullopt, {}},
+        {"Samples\\", std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<fs::path> found = FindHostFile(dir, c.relative);
+        ASSERT_EQ(found.has_value(), c.found.has_value()) << c.relative;
+        if (found) {
+            EXPECT_EQ(found->native(), dir.native() + *c.found) << c.relative;
+            EXPECT_TRUE(fs::equivalent(*found, c.file)) << c.relative;
+        }
+    }
+    EXPECT_EQ(HostPath(dir, "Samples\\Pads\\New.sf2").native(),
+              dir.native() + L"Samples\\Pads\\New.sf2");
+}
+#endif
 
 TEST(HostPaths, WithoutInstallationNamesAreRelativeToTheCurrentFolder) {
     TempDir dir;
@@ -44,7 +89,13 @@ TEST(HostPaths, WithoutInstallationNamesAreRelativeToTheCurrentFolder) {
     WriteBytes(dir / "Samples" / "Bank.sf2", "x");
     const fs::path saved = fs::current_path();
     fs::current_path(dir.Path());
+#ifdef _WIN32
+    // The file system ignores letter case, so the name stays as given.
+    EXPECT_EQ(FindHostFile({}, "samples\\bank.SF2"), fs::path(L"samples\\bank.SF2"));
+    EXPECT_EQ(HostPath({}, "Samples\\"), fs::path(L"Samples\\"));
+#else
     EXPECT_EQ(FindHostFile({}, "samples\\bank.SF2"), fs::path("Samples") / "Bank.sf2");
     EXPECT_EQ(HostPath({}, "Samples\\"), fs::path("Samples"));
+#endif
     fs::current_path(saved);
 }

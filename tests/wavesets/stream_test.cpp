@@ -110,6 +110,15 @@ TEST(FileStream, IsReadOnly) {
     EXPECT_EQ(ReadBytes(dir / "bank.sf2"), "0123");
 }
 
+TEST(FileStream, OpensAFileNamedOutsideTheCodePage) {
+    TempDir dir;
+    const std::filesystem::path file = dir.Path() / u8"\u041d\u043e\u0442\u044b \u97f3.sf2";
+    WriteBytes(file, "RIFF");
+    TFileStream stream(file);
+    EXPECT_EQ(stream.Size(), 4);
+    EXPECT_EQ(ReadAll(stream, 4), "RIFF");
+}
+
 TEST(FileStream, RefusesWhatIsNotARegularFile) {
     TempDir dir;
     const std::filesystem::path missing = dir / "missing.sf2";
