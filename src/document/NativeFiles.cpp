@@ -19,6 +19,21 @@ FilePtr OpenForReading(const fs::path& path) {
 #endif
 }
 
+FilePtr OpenForUpdating(const fs::path& path) {
+#ifdef _WIN32
+    // The read-only mark is the user's own "do not change"; an administrator's open
+    // would pass it by.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        errno = EACCES;
+        return nullptr;
+    }
+    return FilePtr(_wfopen(path.c_str(), L"r+b"));
+#else
+    return FilePtr(std::fopen(path.c_str(), "r+b"));
+#endif
+}
+
 FilePtr CreateNewFile(const fs::path& path) {
 #ifdef _WIN32
     // The C runtime's fopen knows no "x" mode; _O_EXCL does the same.

@@ -16,6 +16,10 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Opens an existing file for binary reading; null with errno set on failure.
 FilePtr OpenForReading(const std::filesystem::path& path);
 
+// Opens an existing file for binary writing without changing it; null with errno set
+// when the file may not be written.
+FilePtr OpenForUpdating(const std::filesystem::path& path);
+
 // Creates a file that must not exist yet, for binary writing; null with errno set
 // (EEXIST when something is already there) on failure.
 FilePtr CreateNewFile(const std::filesystem::path& path);

@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -23,6 +26,29 @@ std::size_t EntriesIn(const fs::path& directory) {
 
 // Cyrillic and Japanese: outside Windows-1252 and every other single-byte code page.
 const fs::path ForeignName(u8"\u041d\u043e\u0442\u044b \u97f3\u697d.txt");
+
+#ifndef _WIN32
+// The super-user may write any file, so a check of what others may do runs as "nobody"
+// while this is alive. Nothing changes for anyone else.
+class OrdinaryUser {
+  public:
+    OrdinaryUser() : wasRoot_(geteuid() == 0) {
+        if (wasRoot_ && seteuid(65534) != 0) {
+            ADD_FAILURE() << "cannot act as an ordinary user";
+        }
+    }
+    ~OrdinaryUser() {
+        if (wasRoot_ && seteuid(0) != 0) {
+            std::abort();
+        }
+    }
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+  private:
+    bool wasRoot_;
+};
+#endif
 
 } // namespace
 
@@ -201,6 +227,39 @@ TEST(SarvikFile, FailedSaveOfAFileHeldOpenElsewhereLeavesItWhole) {
     EXPECT_EQ(document.FileName(), file);
 }
 #endif
+
+TEST(SarvikFile, SaveRefusesAReadOnlyFileAndLeavesItWhole) {
+    TempDir dir;
+    const std::string old = "'Old\r\n'---\r\n\r\nwaveset = old.sf2, 0, 0, 0\r\n";
+    WriteBytes(dir / "pad.txt", old);
+    // The folder lets anyone replace its files: only the file's own mark may stop the save.
+    fs::permissions(dir.Path(), fs::perms::all);
+    fs::permissions(dir / "pad.txt",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    TSarvikWaveset document;
+    document.SetFileName(dir / "pad.txt");
+    document.SetNotes("new notes");
+
+    std::string message;
+    {
+#ifndef _WIN32
+        const OrdinaryUser user;
+#endif
+        try {
+            document.SaveToFile();
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+    }
+    fs::permissions(dir / "pad.txt", fs::perms::owner_write, fs::perm_options::add);
+
+    EXPECT_EQ(message.rfind("Cannot create file \"", 0), 0u) << message;
+    EXPECT_NE(message.find("pad.txt\". "), std::string::npos) << message;
+    EXPECT_EQ(ReadBytes(dir / "pad.txt"), old);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file is left behind";
+    EXPECT_TRUE(document.Modified());
+}
 
 TEST(SarvikFile, SaveIntoAMissingFolderFailsWithTheFileName) {
     TempDir dir;
