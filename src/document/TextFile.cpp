@@ -45,12 +45,9 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
     std::mt19937 random(seed());
     const fs::path directory = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        // Built as a path, so that the target's name survives whatever characters it has.
-        fs::path name(".");
-        name += target.filename();
-        name += ".";
-        name += std::to_string(random() % 1000000U);
-        name += ".tmp";
+        // A short name of its own: the target's name may already be as long as the
+        // folder allows.
+        const fs::path name(".quillkit-" + std::to_string(random() % 1000000U) + ".tmp");
         temporary = directory.empty() ? name : directory / name;
         errno = 0;
         // Never reuse a file that is already there.
