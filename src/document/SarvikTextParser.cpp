@@ -61,6 +61,20 @@ std::string_view TakeField(std::string_view& rest) {
     return field;
 }
 
+// Points the document at the listings of this parse for as long as it lasts.
+class ListingsInUse {
+  public:
+    ListingsInUse(WavesetListings*& current, WavesetListings& listings) : current_(current) {
+        current_ = &listings;
+    }
+    ~ListingsInUse() { current_ = nullptr; }
+    ListingsInUse(const ListingsInUse&) = delete;
+    ListingsInUse& operator=(const ListingsInUse&) = delete;
+
+  private:
+    WavesetListings*& current_;
+};
+
 } // namespace
 
 bool TSarvikWaveset::ParseLines(const std::vector<std::string>& lines) {
@@ -68,6 +82,8 @@ bool TSarvikWaveset::ParseLines(const std::vector<std::string>& lines) {
     bool parsed = true;
     {
         UpdateGuard updating(*this);
+        WavesetListings listings;
+        const ListingsInUse inUse(listings_, listings);
         for (const std::string& rawLine : lines) {
             const std::string_view line = TrimBlanks(rawLine);
             if (line.empty()) {

@@ -3,6 +3,7 @@
 #include "document/SampleList.h"
 #include "document/SarvikOscillator.h"
 #include "document/SarvikView.h"
+#include "document/WavesetListings.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -121,6 +122,8 @@ class TSarvikWaveset {
     bool modified_ = false;
     std::int32_t updateCount_ = 0;
     TSampleList samples_;
+    // Set while a file is being parsed.
+    WavesetListings* listings_ = nullptr;
     SarvikView* form_;
     ModifiedHandler onModified_;
     std::int32_t delay_ = 0;

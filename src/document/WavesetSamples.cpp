@@ -28,12 +28,17 @@ Reader ReaderFor(const std::string& wavesetFile) {
 // Lists the entries of the waveset file, which always lies in the host's Samples
 // folder, and gives every instrument without a wave the first of them.
 void TSarvikWaveset::RebuildSamples() {
+    if (listings_) {
+        listings_->TakeBack(samples_);
+    }
     samples_.Clear();
     if (form_) {
         form_->ClearSamplePopup();
     }
     if (const Reader reader = ReaderFor(wavesetFile_)) {
-        if (const auto path = FindHostFile(Settings.InstallDir, "Samples\\" + wavesetFile_)) {
+        const auto path = listings_ ? listings_->Find(wavesetFile_)
+                                    : FindHostFile(Settings.InstallDir, "Samples\\" + wavesetFile_);
+        if (path && !(listings_ && listings_->Lend(*path, samples_))) {
             try {
                 TFileStream stream(*path);
                 reader(&stream, &samples_);
@@ -43,6 +48,9 @@ void TSarvikWaveset::RebuildSamples() {
                 if (form_) {
                     form_->ReportError(error.what());
                 }
+            }
+            if (listings_) {
+                listings_->Record(*path);
             }
         }
     }

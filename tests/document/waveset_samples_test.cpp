@@ -103,3 +103,26 @@ TEST_F(HostWithWavesets, LoadingFillsEmptyWavesWithTheFirstSortedEntry) {
     // Waves the file leaves empty take "bass"; an explicit empty line empties one again.
     EXPECT_EQ(Waves(document), (std::vector<std::string>{"bass", "bass", "Organ", "", "bass"}));
 }
+
+TEST_F(HostWithWavesets, WavesetsNamedOnManyLinesAreEachReadAndReportedOnce) {
+    WriteBytes(host_ / "song.txt", "waveset = cut.sf2\r\nwaveset = bank.sf2\r\n"
+                                   "osc = 1\r\ninstrument =\r\nwaveset = Pads\\soft.sf2\r\n"
+                                   "osc = 2\r\ninstrument =\r\nwaveset = cut.sf2\r\n"
+                                   "waveset = BANK.sf2\r\n");
+    RecordingView view;
+    TSarvikWaveset document(&view);
+    ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
+    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    // Each line fills the waves left empty with what its own waveset lists.
+    EXPECT_EQ(Waves(document), (std::vector<std::string>{"bass", "Air", "bass", "bass"}));
+    EXPECT_EQ(document.Samples().Names(), (std::vector<std::string>{"bass", "Organ", "Piano"}));
+
+    // The next load reads the files again.
+    WriteBytes(host_ / "Samples" / "bank.sf2", Bank(InstRecords({"Harp", "EOI"})));
+    view.Errors.clear();
+    ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
+    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(document.Samples().Names(), std::vector<std::string>{"Harp"});
+    document.SetWavesetFile("cut.sf2");
+    EXPECT_EQ(view.Errors.size(), 2u) << "outside a load every choice is read afresh";
+}

@@ -1,0 +1,36 @@
+#include "document/WavesetListings.h"
+
+#include "host/HostPaths.h"
+#include "host/Settings.h"
+
+#include <utility>
+
+std::optional<std::filesystem::path> WavesetListings::Find(const std::string& wavesetFile) {
+    const auto [known, added] = paths_.try_emplace(wavesetFile);
+    if (added) {
+        known->second = FindHostFile(Settings.InstallDir, "Samples\\" + wavesetFile);
+    }
+    return known->second;
+}
+
+void WavesetListings::TakeBack(TSampleList& samples) {
+    if (lent_) {
+        listings_[*lent_] = std::move(samples);
+        lent_.reset();
+    }
+}
+
+bool WavesetListings::Lend(const std::filesystem::path& path, TSampleList& samples) {
+    const auto listing = listings_.find(path);
+    if (listing == listings_.end()) {
+        return false;
+    }
+    samples = std::move(listing->second);
+    lent_ = path;
+    return true;
+}
+
+void WavesetListings::Record(const std::filesystem::path& path) {
+    listings_[path];
+    lent_ = path;
+}
