@@ -71,6 +71,8 @@ TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrume
     waveEdit_->setFont(small);
     waveEdit_->SetColors(WaveTextColor, WaveBackground);
     waveEdit_->setFrame(true);
+    // The strip's own menu (Add / Delete Instrument), as everywhere else on the strip.
+    waveEdit_->setContextMenuPolicy(Qt::NoContextMenu);
     waveEdit_->setValidator(new LineFieldValidator(waveEdit_));
     waveEdit_->setAccessibleName(QStringLiteral("Wave"));
     connect(waveEdit_, &TDIBEdit::OnChange, this, [this] { WaveEdited(); });

@@ -61,7 +61,10 @@ QString TNotesMemo::Admissible(const QString& text) const {
 void TNotesMemo::keyPressEvent(QKeyEvent* event) {
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = lineBreak ? QStringLiteral("\n") : event->text();
-    const bool inserts = lineBreak || (!typed.isEmpty() && typed.at(0).isPrint());
+    // Anything but a control key's text would be inserted, printable or not (a zero-width
+    // space, half of a character beyond the basic plane): all of it is checked.
+    const bool inserts =
+        lineBreak || (!typed.isEmpty() && typed.at(0).unicode() >= 0x20 && typed.at(0) != u'\x7f');
     if (inserts && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         if (Admissible(typed) != typed) {
             event->accept();

@@ -227,9 +227,10 @@ void TFrmSarvikFile::CreateOscillatorPage() {
 
     QFont headingFont(QStringLiteral("Arial"), 11);
     headingFont.setBold(true);
+    constexpr int HeadingLefts[] = {2, 242, 484, 724};
     for (int i = 0; i < 4; ++i) {
         auto* heading = new QLabel(QStringLiteral("Oscillator %1").arg(i + 1), TabSarvikOsc);
-        heading->setGeometry(2 + 241 * i - (i == 3 ? 1 : 0), 4, 236, 16);
+        heading->setGeometry(HeadingLefts[i], 4, 236, 16);
         heading->setAlignment(Qt::AlignCenter);
         heading->setFont(headingFont);
         SetColor(heading, QPalette::WindowText, HeadingColor);

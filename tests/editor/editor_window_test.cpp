@@ -322,6 +322,15 @@ class EditorWindowTest : public QObject {
         QTest::keyClick(notes, Qt::Key_C);
         QCOMPARE(f.Window->Waveset().Notes(), std::string("a\xA0"
                                                           "bc"));
+        // Characters the code page lacks are refused even where Qt calls them unprintable:
+        // a zero-width space, one beyond the basic plane, one for private use.
+        for (const QString& typed :
+             {QStringLiteral("\u200b"), QStringLiteral("\U0001F600"), QStringLiteral("\ue000")}) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+            QCoreApplication::sendEvent(notes, &press);
+        }
+        QCOMPARE(f.Window->Waveset().Notes(), std::string("a\xA0"
+                                                          "bc"));
 
         // Longer than any line field holds: loaded whole, and left whole.
         WriteBytes(f.Host / "long.txt",
@@ -398,7 +407,9 @@ class EditorWindowTest : public QObject {
         QVERIFY(added.isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == added.Container());
 
-        ContextMenuOn(&StripOf(*f.Window->Waveset().Oscillators()[1]->Instruments()[0]));
+        // The wave field offers the strip's menu too, like every other part of the strip.
+        ContextMenuOn(StripOf(*f.Window->Waveset().Oscillators()[1]->Instruments()[0]).WaveEdit());
+        QVERIFY(f.Window->PopupInst->isVisible());
         f.Window->PopupInst->hide();
         f.Window->ActAddInstrumentInst->trigger();
         QCOMPARE(f.Window->Waveset().Oscillators()[1]->Instruments().size(), 2u);
