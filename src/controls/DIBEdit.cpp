@@ -1,13 +1,16 @@
 #include "controls/DIBEdit.h"
 
+#include <limits>
+
 namespace {
 
-// QLineEdit's own limit, which stands for "no limit".
-constexpr int Unlimited = 32767;
+// No limit at all: QLineEdit's own default would cut a longer name.
+constexpr int Unlimited = std::numeric_limits<int>::max();
 
 } // namespace
 
 TDIBEdit::TDIBEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(Unlimited);
     connect(this, &QLineEdit::textChanged, this, [this] { emit OnChange(this); });
 }
 

@@ -31,6 +31,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include <limits>
+
 namespace {
 
 constexpr int FormWidth = 987;
@@ -127,6 +129,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     EdtWaveset = new QLineEdit(waveFile);
     EdtWaveset->setGeometry(12, 20, 233, 21);
     EdtWaveset->setValidator(new LineFieldValidator(EdtWaveset));
+    EdtWaveset->setMaxLength(std::numeric_limits<int>::max()); // a loaded name stays whole
     EdtWaveset->setAccessibleName(QStringLiteral("Waveset file"));
     connect(EdtWaveset, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetChange(); }); });
@@ -151,6 +154,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     EdtWavesetName = new QLineEdit(description);
     EdtWavesetName->setGeometry(12, 36, 265, 21);
     EdtWavesetName->setValidator(new LineFieldValidator(EdtWavesetName));
+    EdtWavesetName->setMaxLength(std::numeric_limits<int>::max()); // a loaded name stays whole
     EdtWavesetName->setAccessibleName(QStringLiteral("Waveset name"));
     connect(EdtWavesetName, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetNameChange(); }); });

@@ -58,18 +58,24 @@ class StripControlsTest : public QObject {
 
     void editKeepsMaxLengthCharactersAndPutsTheCaretAtTheEnd_data() {
         QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no limit") << 0 << "Grand Piano";
-        QTest::newRow("limit of 5") << 5 << "Grand";
+        QTest::newRow("no limit") << 0 << "Grand Piano"
+                                  << "Grand Piano";
+        QTest::newRow("limit of 5") << 5 << "Grand Piano"
+                                    << "Grand";
+        const QString longName(40000, u'w');
+        QTest::newRow("no limit, longer than a plain edit holds") << 0 << longName << longName;
     }
     void editKeepsMaxLengthCharactersAndPutsTheCaretAtTheEnd() {
         QFETCH(int, maxLength);
+        QFETCH(QString, text);
         QFETCH(QString, expected);
         TDIBEdit edit;
         edit.SetMaxLength(maxLength);
         QCOMPARE(edit.MaxLength(), maxLength);
         QSignalSpy spy(&edit, &TDIBEdit::OnChange);
-        edit.SetText(QStringLiteral("Grand Piano"));
+        edit.SetText(text);
         QCOMPARE(edit.text(), expected);
         QCOMPARE(edit.cursorPosition(), expected.size());
         QCOMPARE(spy.count(), 1);

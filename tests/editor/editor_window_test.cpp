@@ -333,11 +333,21 @@ class EditorWindowTest : public QObject {
                                                           "bc"));
 
         // Longer than any line field holds: loaded whole, and left whole.
-        WriteBytes(f.Host / "long.txt",
-                   "waveset = x.sf2\r\ninstrument = " + std::string(40000, 'w') + "\r\n");
+        WriteBytes(f.Host / "long.txt", "'" + std::string(40000, 'n') +
+                                            "\r\n'-\r\nwaveset = x.sf2\r\ninstrument = " +
+                                            std::string(40000, 'w') + "\r\n");
         QVERIFY(f.Window->LoadFromFile(f.Host / "long.txt"));
         QCOMPARE(InstrumentAt(*f.Window, 0, 0).Wave().size(), 40000u);
+        QCOMPARE(f.Window->Waveset().WavesetName().size(), 40000u);
         QVERIFY(!f.Window->IsModified());
+        // Typing at their ends keeps every character that was there.
+        TDIBEdit* longWave = StripOf(InstrumentAt(*f.Window, 0, 0)).WaveEdit();
+        longWave->end(false);
+        QTest::keyClick(longWave, Qt::Key_B);
+        QCOMPARE(InstrumentAt(*f.Window, 0, 0).Wave(), std::string(40000, 'w') + "b");
+        f.Window->EdtWavesetName->end(false);
+        QTest::keyClick(f.Window->EdtWavesetName, Qt::Key_A);
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string(40000, 'n') + "a");
     }
 
     void typedNotesStopAt1024CharactersButLoadedNotesStayWhole() {
