@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <limits>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -122,4 +124,9 @@ std::string PathToUtf8(const std::filesystem::path& path) {
 
 std::filesystem::path Utf8ToPath(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void MakeLineField(QLineEdit* field) {
+    field->setValidator(new LineFieldValidator(field));
+    field->setMaxLength(std::numeric_limits<int>::max());
 }

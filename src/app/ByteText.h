@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 #include <QValidator>
 
@@ -29,6 +30,10 @@ class LineFieldValidator : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int& position) const override;
 };
+
+// Makes `field` take one line as LineFieldValidator does, of any length: a long name
+// that was loaded stays whole when it is edited.
+void MakeLineField(QLineEdit* field);
 
 // A path as UTF-8 text for the file-name rules of the core, and back.
 std::string PathToUtf8(const std::filesystem::path& path);

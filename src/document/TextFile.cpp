@@ -108,11 +108,9 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = FollowLinks(path);
     // The new file replaces the old one by a rename, which the folder allows even where
     // the file itself is read-only; a file its owner may not write is refused instead.
-    if (std::error_code ec; fs::exists(target, ec)) {
-        errno = 0;
-        if (!OpenForUpdating(target)) {
-            Fail("Cannot create file", target, SystemMessage(errno));
-        }
+    errno = 0;
+    if (!OpenForUpdating(target) && errno != ENOENT) {
+        Fail("Cannot create file", target, SystemMessage(errno));
     }
     fs::path temporary;
     FilePtr file = CreateTemporaryBeside(target, temporary);

@@ -1,7 +1,5 @@
 #include "document/FileNames.h"
 #include "document/SarvikWaveset.h"
-#include "host/HostPaths.h"
-#include "host/Settings.h"
 #include "wavesets/FileStream.h"
 #include "wavesets/NspUtils.h"
 #include "wavesets/Sf2Utils.h"
@@ -28,17 +26,17 @@ Reader ReaderFor(const std::string& wavesetFile) {
 // Lists the entries of the waveset file, which always lies in the host's Samples
 // folder, and gives every instrument without a wave the first of them.
 void TSarvikWaveset::RebuildSamples() {
-    if (listings_) {
-        listings_->TakeBack(samples_);
-    }
+    // Outside a load every choice is found and read afresh.
+    WavesetListings fresh;
+    WavesetListings& listings = listings_ ? *listings_ : fresh;
+    listings.TakeBack(samples_);
     samples_.Clear();
     if (form_) {
         form_->ClearSamplePopup();
     }
     if (const Reader reader = ReaderFor(wavesetFile_)) {
-        const auto path = listings_ ? listings_->Find(wavesetFile_)
-                                    : FindHostFile(Settings.InstallDir, "Samples\\" + wavesetFile_);
-        if (path && !(listings_ && listings_->Lend(*path, samples_))) {
+        const auto path = listings.Find(wavesetFile_);
+        if (path && !listings.Lend(*path, samples_)) {
             try {
                 TFileStream stream(*path);
                 reader(&stream, &samples_);
@@ -49,9 +47,7 @@ void TSarvikWaveset::RebuildSamples() {
                     form_->ReportError(error.what());
                 }
             }
-            if (listings_) {
-                listings_->Record(*path);
-            }
+            listings.Record(*path);
         }
     }
     if (samples_.empty()) {

@@ -73,7 +73,7 @@ TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrume
     waveEdit_->setFrame(true);
     // The strip's own menu (Add / Delete Instrument), as everywhere else on the strip.
     waveEdit_->setContextMenuPolicy(Qt::NoContextMenu);
-    waveEdit_->setValidator(new LineFieldValidator(waveEdit_));
+    MakeLineField(waveEdit_);
     waveEdit_->setAccessibleName(QStringLiteral("Wave"));
     connect(waveEdit_, &TDIBEdit::OnChange, this, [this] { WaveEdited(); });
 

@@ -31,8 +31,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include <limits>
-
 namespace {
 
 constexpr int FormWidth = 987;
@@ -128,8 +126,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     waveFile->setGeometry(12, 8, 289, 57);
     EdtWaveset = new QLineEdit(waveFile);
     EdtWaveset->setGeometry(12, 20, 233, 21);
-    EdtWaveset->setValidator(new LineFieldValidator(EdtWaveset));
-    EdtWaveset->setMaxLength(std::numeric_limits<int>::max()); // a loaded name stays whole
+    MakeLineField(EdtWaveset);
     EdtWaveset->setAccessibleName(QStringLiteral("Waveset file"));
     connect(EdtWaveset, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetChange(); }); });
@@ -153,8 +150,7 @@ void TFrmSarvikFile::CreateWavesetPage() {
     Label(description, QStringLiteral("Waveset name"), 12, 20);
     EdtWavesetName = new QLineEdit(description);
     EdtWavesetName->setGeometry(12, 36, 265, 21);
-    EdtWavesetName->setValidator(new LineFieldValidator(EdtWavesetName));
-    EdtWavesetName->setMaxLength(std::numeric_limits<int>::max()); // a loaded name stays whole
+    MakeLineField(EdtWavesetName);
     EdtWavesetName->setAccessibleName(QStringLiteral("Waveset name"));
     connect(EdtWavesetName, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetNameChange(); }); });
