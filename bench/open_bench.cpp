@@ -1,9 +1,9 @@
 // Times opening a Sarvik file with many instruments until its window is on the screen,
 // on the offscreen platform.
 #include "app/Application.h"
-#include "app/ErrorHandler.h"
 #include "app/Main.h"
 #include "host/RegistryReader.h"
+#include "uikit/ErrorHandler.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -7,6 +7,7 @@
 #include "controls/DIBKnob.h"
 #include "controls/HighlightDIB.h"
 #include "controls/SkinImages.h"
+#include "document/KnobKinds.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
     const char* names[] = {"Chorus", "Reverb", "Delay"};
     const int positions[] = {0, 256, 437};
     for (int i = 0; i < 3; ++i) {
-        AddKnob(effects, {92 * i, 0}, SkinKnob2, 51, 0, 512, positions[i], 200);
+        AddKnob(effects, {92 * i, 0}, SkinKnob2, SkinKnob2Frames, EffectKnob.Min, EffectKnob.Max,
+                positions[i], 200);
         AddLabel(effects, {92 * i + 36, 0}, QString::fromLatin1(names[i]), Qt::black);
         AddLabel(effects, {92 * i + 36, 16}, QStringLiteral("%1%").arg(positions[i] * 100 / 512),
                  QColor(64, 64, 64));
@@ -84,10 +86,11 @@ int main(int argc, char** argv) {
     button->SetDIBImageList(SkinImages());
     button->SetIndexMain(SkinBtn1);
     button->SetOpacity(200);
-    AddKnob(strip, {28, 29}, SkinKnob1, 63, 0, 10000, 5000, 200);
-    AddKnob(strip, {116, 29}, SkinKnob1, 63, 0, 512, 512, 255);
-    AddKnob(strip, {28, 61}, SkinKnob1, 63, 0, 10000, 1234, 200);
-    AddKnob(strip, {116, 61}, SkinKnob1, 63, -192, 192, 0, 200);
+    AddKnob(strip, {28, 29}, SkinKnob1, SkinKnob1Frames, TimeKnob.Min, TimeKnob.Max, 5000, 200);
+    AddKnob(strip, {116, 29}, SkinKnob1, SkinKnob1Frames, VolumeKnob.Min, VolumeKnob.Max, 512, 255);
+    AddKnob(strip, {28, 61}, SkinKnob1, SkinKnob1Frames, TimeKnob.Min, TimeKnob.Max, 1234, 200);
+    AddKnob(strip, {116, 61}, SkinKnob1, SkinKnob1Frames, TransposeKnob.Min, TransposeKnob.Max, 0,
+            200);
     layout->addWidget(strip);
 
     window.adjustSize();

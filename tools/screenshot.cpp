@@ -1,11 +1,11 @@
 // Starts the editor as a musician would, from the examples folder, opens the demo
 // file and saves pictures of the main window: the Waveset page and the Oscillators page.
 #include "app/Application.h"
-#include "app/ByteText.h"
-#include "app/ErrorHandler.h"
 #include "app/Main.h"
 #include "editor/SarvikFileFrm.h"
 #include "host/RegistryReader.h"
+#include "uikit/ByteText.h"
+#include "uikit/ErrorHandler.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,9 +1,9 @@
 #include "app/Application.h"
 
-#include "app/ByteText.h"
-#include "app/ErrorHandler.h"
 #include "app/Main.h"
 #include "host/RegistryReader.h"
+#include "uikit/ByteText.h"
+#include "uikit/ErrorHandler.h"
 
 #include <QFont>
 #include <QTimer>

@@ -1,18 +1,18 @@
 #include "app/Main.h"
 
-#include "app/BaseFrm.h"
-#include "app/ByteText.h"
-#include "app/ErrorHandler.h"
-#include "app/QdAction.h"
+#include "base/FileNames.h"
+#include "base/SameFile.h"
 #include "controls/DIBImageList.h"
 #include "controls/SkinImages.h"
-#include "document/FileNames.h"
 #include "document/FileTypeDetection.h"
-#include "document/SameFile.h"
 #include "editor/SarvikFileFrm.h"
 #include "host/HostInstallation.h"
 #include "host/HostPaths.h"
 #include "host/Settings.h"
+#include "uikit/BaseFrm.h"
+#include "uikit/ByteText.h"
+#include "uikit/ErrorHandler.h"
+#include "uikit/QdAction.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -142,7 +142,7 @@ void TFrmMain::CreateMenus() {
 }
 
 void TFrmMain::LoadSettings(RegistryReader& registry, const std::filesystem::path& programPath) {
-    ::LoadSettings(programPath, registry, [](const std::string& message) {
+    Settings.InstallDir = ::LoadSettings(programPath, registry, [](const std::string& message) {
         ReportUnhandledError(QString::fromLocal8Bit(message));
     });
     const QString samples = PathToText(HostPath(Settings.InstallDir, "Samples\\"));
@@ -181,7 +181,7 @@ void TFrmMain::UpdateSaveActions() {
 }
 
 TFrmBase* TFrmMain::CreateDocumentWindow() {
-    auto* document = new TFrmSarvikFile;
+    auto* document = new TFrmSarvikFile({Settings.InstallDir, &openDialog_});
     QMdiSubWindow* window = clientArea_->addSubWindow(document);
     window->show();
     return document;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/Prompts.h"
+#include "base/Version.h"
+#include "uikit/ApplicationTitle.h"
+#include "uikit/Prompts.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -13,10 +15,6 @@ class RegistryReader;
 class TDIBImageList;
 class TFrmBase;
 class TQdAction;
-
-// The application title; also the caption of the main window and of error boxes.
-inline constexpr const char* ApplicationTitle = "Norvex Quillkit";
-inline constexpr const char* ApplicationVersion = "1.1.1";
 
 // The program's one main window: a frame of document windows with the file and
 // window commands.

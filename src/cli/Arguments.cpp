@@ -1,7 +1,7 @@
 #include "cli/Arguments.h"
 
 #ifdef _WIN32
-#include "document/Utf.h"
+#include "base/Utf.h"
 
 #include <memory>
 #include <windows.h>

@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 
+#include "base/TextFile.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "document/TextFile.h"
 #include "host/HostInstallation.h"
 #include "host/Settings.h"
 
@@ -11,22 +11,22 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view Name;
     bool TakesValue;
 };
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view Name;
-    std::vector<OptionSpec> Options;
+    std::vector<OptionRule> Options;
     bool TakesFile;
     // Needs the host's installation, found in the registry unless --install-dir gives it.
     bool UsesHost;
     int (*Run)(const Invocation&, std::ostream&, std::ostream&);
 };
 
-const std::vector<CommandSpec>& Commands() {
-    static const std::vector<CommandSpec> commands = {
+const std::vector<CommandEntry>& Commands() {
+    static const std::vector<CommandEntry> commands = {
         {"format", {{"--install-dir", true}}, true, true, FormatCommand},
         {"check", {{"--install-dir", true}}, true, true, CheckCommand},
         {"samples", {{"--menu", false}}, true, false, SamplesCommand},
@@ -38,11 +38,11 @@ const std::vector<CommandSpec>& Commands() {
 
 std::string Usage() {
     std::string usage;
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandEntry& command : Commands()) {
         usage += usage.empty() ? "usage: " : "       ";
         usage += "quillkit-cli ";
         usage += command.Name;
-        for (const OptionSpec& option : command.Options) {
+        for (const OptionRule& option : command.Options) {
             usage += " [";
             usage += option.Name;
             usage += option.TakesValue ? " DIR]" : "]";
@@ -53,12 +53,12 @@ std::string Usage() {
 }
 
 // Options come before FILE; anything else is a usage error.
-std::optional<Invocation> Parse(const CommandSpec& command, const std::vector<std::string>& args) {
+std::optional<Invocation> Parse(const CommandEntry& command, const std::vector<std::string>& args) {
     Invocation invocation;
     std::size_t i = 1;
     for (; i < args.size() && args[i].starts_with("--"); ++i) {
-        const OptionSpec* known = nullptr;
-        for (const OptionSpec& option : command.Options) {
+        const OptionRule* known = nullptr;
+        for (const OptionRule& option : command.Options) {
             if (args[i] == option.Name) {
                 known = &option;
             }
@@ -83,8 +83,8 @@ std::optional<Invocation> Parse(const CommandSpec& command, const std::vector<st
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const CommandSpec* command = nullptr;
-    for (const CommandSpec& candidate : Commands()) {
+    const CommandEntry* command = nullptr;
+    for (const CommandEntry& candidate : Commands()) {
         if (!args.empty() && args[0] == candidate.Name) {
             command = &candidate;
         }
@@ -94,10 +94,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!invocation) {
         err << Usage();
         return 2;
-    }
-    if (const auto dir = invocation->Options.find("--install-dir");
-        dir != invocation->Options.end()) {
-        Settings.InstallDir = WithTrailingSeparator(ArgumentPath(dir->second));
     }
     if (command->TakesFile) {
         try {
@@ -111,10 +107,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         dir != invocation->Options.end()) {
         Settings.InstallDir = WithTrailingSeparator(ArgumentPath(dir->second));
     } else if (command->UsesHost) {
-        FindHostInstallation(*MakeSystemRegistryReader(), [&](const std::string& message) {
-            err << message << '\n';
-            ++invocation->EarlierMessages;
-        });
+        Settings.InstallDir =
+            FindHostInstallation(*MakeSystemRegistryReader(), [&](const std::string& message) {
+                err << message << '\n';
+                ++invocation->EarlierMessages;
+            });
     }
     return command->Run(*invocation, out, err);
 }

@@ -2,8 +2,9 @@
 
 #include <exception>
 
-LoadedDocument::LoadedDocument(const std::filesystem::path& file, std::ostream& err)
-    : view_(err), document_(&view_) {
+LoadedDocument::LoadedDocument(const std::filesystem::path& file,
+                               const std::filesystem::path& installDir, std::ostream& err)
+    : view_(err), document_(&view_, installDir) {
     try {
         document_.LoadFromFile(file);
     } catch (const std::exception& error) {

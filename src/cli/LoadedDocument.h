@@ -10,7 +10,9 @@
 // of the load goes to stderr and is counted.
 class LoadedDocument {
   public:
-    LoadedDocument(const std::filesystem::path& file, std::ostream& err);
+    // Wavesets are looked up under `installDir`, as the editor does.
+    LoadedDocument(const std::filesystem::path& file, const std::filesystem::path& installDir,
+                   std::ostream& err);
 
     TSarvikWaveset& Document() { return document_; }
     int Messages() const { return view_.Count(); }

@@ -1,20 +1,18 @@
 #include "cli/Commands.h"
 
-#include "document/FileNames.h"
+#include "base/TextFile.h"
 #include "document/SampleCaptions.h"
-#include "document/TextFile.h"
 #include "wavesets/FileStream.h"
-#include "wavesets/NspUtils.h"
-#include "wavesets/Sf2Utils.h"
+#include "wavesets/WavesetListing.h"
 
 #include <exception>
 #include <memory>
 
 int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     const std::string name = PathText(invocation.File);
-    const std::string extension = LowercaseExtension(name);
+    const WavesetFormat format = WavesetFormatOf(name);
     TSampleList samples;
-    if (extension == ".sf2" || extension == ".nsp") {
+    if (format != WavesetFormat::None) {
         std::unique_ptr<TFileStream> stream;
         try {
             stream = std::make_unique<TFileStream>(invocation.File);
@@ -23,11 +21,7 @@ int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream
             return 2;
         }
         try {
-            if (extension == ".sf2") {
-                ListSf2Instruments(stream.get(), &samples);
-            } else {
-                ListNspLayers(stream.get(), &samples);
-            }
+            ListWaveset(*stream, format, samples);
         } catch (const std::exception& error) {
             err << error.what() << '\n';
             return 1;

@@ -1,6 +1,5 @@
 #include "controls/CustomDIBKnob.h"
 
-#include "controls/DIBImageLink.h"
 #include "controls/DIBImageList.h"
 #include "controls/DIBKnobAccessible.h"
 #include "controls/DIBKnobError.h"
@@ -28,19 +27,12 @@ TKnobInc ToKnobInc(int value) {
 } // namespace
 
 TCustomDIBKnob::TCustomDIBKnob(QWidget* parent)
-    : TCustomDIBControl(parent), indexMain_(std::make_unique<TDIBImageLink>()),
-      holdsCursor_(THiddenCursor::PlatformMovesCursor()) {
+    : TDIBImageStrip(1, parent), holdsCursor_(THiddenCursor::PlatformMovesCursor()) {
     InstallDIBKnobAccessibility();
-    connect(indexMain_.get(), &TDIBImageLink::ImageChanged, this, [this] {
-        ApplySize();
-        update();
-    });
 }
 
 TCustomDIBKnob::~TCustomDIBKnob() {
     StopDrag();
-    // The link goes first, so no image change reaches a half-destroyed knob.
-    indexMain_.reset();
 }
 
 void TCustomDIBKnob::SetPosition(std::int32_t value) {
@@ -92,9 +84,7 @@ void TCustomDIBKnob::SetNumGlyphs(int value) {
     if (value < 1) {
         throw EDIBKnobError("NumGlyphs must be greater than 0.");
     }
-    numGlyphs_ = value;
-    ApplySize();
-    update();
+    SetFrameCount(value);
 }
 
 void TCustomDIBKnob::SetDrawTweens(bool value) {
@@ -107,55 +97,20 @@ void TCustomDIBKnob::SetLoopLastFrame(bool value) {
     update();
 }
 
-void TCustomDIBKnob::SetAutoSize(bool value) {
-    autoSize_ = value;
-    ApplySize();
-}
-
-TDIBImageList* TCustomDIBKnob::DIBImageList() const {
-    return indexMain_->DIBImageList();
-}
-
-void TCustomDIBKnob::SetDIBImageList(TDIBImageList* list) {
-    indexMain_->SetDIBImageList(list);
-}
-
-int TCustomDIBKnob::IndexMain() const {
-    return indexMain_->DIBIndex();
-}
-
-void TCustomDIBKnob::SetIndexMain(int index) {
-    indexMain_->SetDIBIndex(index);
-}
-
 int TCustomDIBKnob::FrameIndex() const {
-    return KnobFrameIndex(position_, min_, max_, numGlyphs_);
-}
-
-QSize TCustomDIBKnob::sizeHint() const {
-    const TDIBImage* strip = indexMain_ ? indexMain_->Image() : nullptr;
-    if (strip == nullptr) {
-        return TCustomDIBControl::sizeHint();
-    }
-    return {strip->Size.width() / numGlyphs_, strip->Size.height()};
-}
-
-void TCustomDIBKnob::ApplySize() {
-    if (autoSize_ && indexMain_ && indexMain_->Image() != nullptr) {
-        resize(sizeHint());
-    }
+    return KnobFrameIndex(position_, min_, max_, NumGlyphs());
 }
 
 void TCustomDIBKnob::PaintDIB(QPainter& painter) {
-    const TDIBImage* strip = indexMain_->Image();
+    const TDIBImage* strip = Strip();
     if (strip == nullptr) {
         return;
     }
     if (drawTweens_) {
-        DrawKnobTween(painter, *strip, QPoint(0, 0), numGlyphs_,
-                      KnobTween(position_, min_, max_, numGlyphs_, loopLastFrame_));
+        DrawKnobTween(painter, *strip, QPoint(0, 0), NumGlyphs(),
+                      KnobTween(position_, min_, max_, NumGlyphs(), loopLastFrame_));
     } else {
-        DrawKnobFrame(painter, *strip, QPoint(0, 0), FrameIndex(), numGlyphs_);
+        DrawKnobFrame(painter, *strip, QPoint(0, 0), FrameIndex(), NumGlyphs());
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CustomDIBControl.h"
+#include "controls/DIBImageStrip.h"
 #include "controls/KnobTypes.h"
 
 #include <QPoint>
@@ -8,13 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-class TDIBImageLink;
-class TDIBImageList;
 class THiddenCursor;
 
 // A rotary control drawn from a horizontal strip of frames, turned by dragging
 // with the left button or with the arrow and page keys.
-class TCustomDIBKnob : public TCustomDIBControl {
+class TCustomDIBKnob : public TDIBImageStrip {
     Q_OBJECT
   public:
     explicit TCustomDIBKnob(QWidget* parent = nullptr);
@@ -34,7 +32,6 @@ class TCustomDIBKnob : public TCustomDIBControl {
     void SetPageSize(int value);
 
     // Throws EDIBKnobError below 1 and keeps the old value.
-    int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int value);
 
     bool DrawTweens() const { return drawTweens_; }
@@ -46,14 +43,8 @@ class TCustomDIBKnob : public TCustomDIBControl {
     void SetOrientation(TKnobOrientation value) { orientation_ = value; }
 
     // The control takes the size of one frame, in logical pixels.
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
-
-    TDIBImageList* DIBImageList() const;
-    void SetDIBImageList(TDIBImageList* list);
-    // Which picture of the image list is the strip.
-    int IndexMain() const;
-    void SetIndexMain(int index);
+    using TDIBImageStrip::AutoSize;
+    using TDIBImageStrip::SetAutoSize;
 
     // Whether a drag holds the hidden cursor at the press point. Where the
     // platform cannot move the cursor, each move counts from the previous one.
@@ -62,8 +53,6 @@ class TCustomDIBKnob : public TCustomDIBControl {
     bool Dragging() const { return dragging_; }
 
     virtual int FrameIndex() const;
-
-    QSize sizeHint() const override;
 
   signals:
     void OnChange(TCustomDIBKnob* sender);
@@ -80,22 +69,18 @@ class TCustomDIBKnob : public TCustomDIBControl {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void ApplySize();
     void Step(std::int64_t delta);
     void StopDrag();
 
-    std::unique_ptr<TDIBImageLink> indexMain_;
     std::unique_ptr<THiddenCursor> hiddenCursor_;
     std::int32_t min_ = 0;
     std::int32_t max_ = 100;
     std::int32_t position_ = 0;
     TKnobInc smallChange_ = 1;
     TKnobInc pageSize_ = 5;
-    int numGlyphs_ = 1;
     bool drawTweens_ = false;
     bool loopLastFrame_ = false;
     TKnobOrientation orientation_ = TKnobOrientation::koVertical;
-    bool autoSize_ = true;
     bool holdsCursor_;
     bool dragging_ = false;
     bool holdingNow_ = false;

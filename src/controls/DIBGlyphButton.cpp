@@ -1,61 +1,12 @@
 #include "controls/DIBGlyphButton.h"
 
-#include "controls/DIBImageLink.h"
 #include "controls/DIBImageList.h"
 #include "controls/KnobPainter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include <algorithm>
-
-TDIBGlyphButton::TDIBGlyphButton(QWidget* parent)
-    : TCustomDIBControl(parent), indexMain_(std::make_unique<TDIBImageLink>()) {
-    connect(indexMain_.get(), &TDIBImageLink::ImageChanged, this, [this] {
-        ApplySize();
-        update();
-    });
-}
-
-TDIBGlyphButton::~TDIBGlyphButton() {
-    indexMain_.reset();
-}
-
-TDIBImageList* TDIBGlyphButton::DIBImageList() const {
-    return indexMain_->DIBImageList();
-}
-
-void TDIBGlyphButton::SetDIBImageList(TDIBImageList* list) {
-    indexMain_->SetDIBImageList(list);
-}
-
-int TDIBGlyphButton::IndexMain() const {
-    return indexMain_->DIBIndex();
-}
-
-void TDIBGlyphButton::SetIndexMain(int index) {
-    indexMain_->SetDIBIndex(index);
-}
-
-void TDIBGlyphButton::SetNumGlyphs(int value) {
-    numGlyphs_ = std::max(value, 1);
-    ApplySize();
-    update();
-}
-
-QSize TDIBGlyphButton::sizeHint() const {
-    const TDIBImage* glyphs = indexMain_ ? indexMain_->Image() : nullptr;
-    if (glyphs == nullptr) {
-        return TCustomDIBControl::sizeHint();
-    }
-    return {glyphs->Size.width() / numGlyphs_, glyphs->Size.height()};
-}
-
-void TDIBGlyphButton::ApplySize() {
-    if (indexMain_ && indexMain_->Image() != nullptr) {
-        resize(sizeHint());
-    }
-}
+TDIBGlyphButton::TDIBGlyphButton(QWidget* parent) : TDIBImageStrip(2, parent) {}
 
 void TDIBGlyphButton::SetDown(bool down) {
     if (down != down_) {
@@ -65,9 +16,9 @@ void TDIBGlyphButton::SetDown(bool down) {
 }
 
 void TDIBGlyphButton::PaintDIB(QPainter& painter) {
-    if (const TDIBImage* glyphs = indexMain_->Image()) {
-        const int glyph = down_ && numGlyphs_ > 1 ? 1 : 0;
-        DrawKnobFrame(painter, *glyphs, QPoint(0, 0), glyph, numGlyphs_);
+    if (const TDIBImage* glyphs = Strip()) {
+        const int glyph = down_ && NumGlyphs() > 1 ? 1 : 0;
+        DrawKnobFrame(painter, *glyphs, QPoint(0, 0), glyph, NumGlyphs());
     }
 }
 

@@ -18,20 +18,24 @@ struct SkinPicture {
     bool Masked;
 };
 
+constexpr QSize StripOf(QSize frame, int frames) {
+    return {frame.width() * frames, frame.height()};
+}
+
 const SkinPicture Pictures[] = {
-    {"Knob1", {2016, 32}, false},
-    {"Knob2", {1632, 32}, true},
-    {"Btn1", {44, 18}, false},
+    {"Knob1", StripOf(SkinKnobFrame, SkinKnob1Frames), false},
+    {"Knob2", StripOf(SkinKnobFrame, SkinKnob2Frames), true},
+    {"Btn1", StripOf(SkinBtn1Glyph, SkinBtn1Glyphs), false},
 };
 
 QImage Paint(int index, qreal ratio) {
     switch (index) {
     case SkinKnob1:
-        return PaintKnobStrip(TKnobArt::Strip, 63, {32, 32}, ratio);
+        return PaintKnobStrip(TKnobArt::Strip, SkinKnob1Frames, SkinKnobFrame, ratio);
     case SkinKnob2:
-        return PaintKnobStrip(TKnobArt::Masked, 51, {32, 32}, ratio);
+        return PaintKnobStrip(TKnobArt::Masked, SkinKnob2Frames, SkinKnobFrame, ratio);
     default:
-        return PaintButtonGlyphs({22, 18}, ratio);
+        return PaintButtonGlyphs(SkinBtn1Glyph, ratio);
     }
 }
 

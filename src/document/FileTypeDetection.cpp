@@ -1,8 +1,8 @@
 #include "document/FileTypeDetection.h"
 
-#include "document/FileNames.h"
-#include "document/TextFile.h"
-#include "document/TextRules.h"
+#include "base/FileNames.h"
+#include "base/TextFile.h"
+#include "base/TextRules.h"
 
 #include <fstream>
 #include <string>

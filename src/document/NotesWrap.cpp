@@ -1,6 +1,6 @@
 #include "document/NotesWrap.h"
 
-#include "document/TextRules.h"
+#include "base/TextRules.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/SampleList.h"
+#include "wavesets/SampleList.h"
 
 #include <cstddef>
 #include <string>

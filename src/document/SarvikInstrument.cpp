@@ -1,25 +1,7 @@
 #include "document/SarvikInstrument.h"
 
+#include "document/KnobKinds.h"
 #include "document/SarvikOscillator.h"
-#include "document/Scaling.h"
-#include "document/TextRules.h"
-
-namespace {
-
-// Hold and blend knobs run from 0 to 10000 on a square-law curve up to 10000 ms.
-constexpr std::int32_t SquareLawRange = 10000;
-constexpr std::int32_t SquareLawMax = 10000;
-
-std::int32_t MillisecondsFromPosition(std::int32_t position) {
-    return SquareLawValue(position, SquareLawRange, SquareLawMax);
-}
-
-std::int32_t PositionFromMilliseconds(std::int32_t ms) {
-    // A negative time has no position on the curve; it means no time at all.
-    return ms <= 0 ? 0 : SquareLawPos(ms, SquareLawRange, SquareLawMax);
-}
-
-} // namespace
 
 TSarvikInstrument::TSarvikInstrument(TSarvikOscillator& oscillator) : oscillator_(&oscillator) {}
 
@@ -66,35 +48,35 @@ void TSarvikInstrument::SetIndex(std::int32_t value) {
 }
 
 std::int32_t TSarvikInstrument::FileVolume() const {
-    return volume_ / 4;
+    return FileValue(VolumeKnob, volume_);
 }
 
 std::int32_t TSarvikInstrument::FileTranspose() const {
-    return transpose_ / 8;
+    return FileValue(TransposeKnob, transpose_);
 }
 
 std::int32_t TSarvikInstrument::FileHold() const {
-    return MillisecondsFromPosition(hold_);
+    return FileValue(TimeKnob, hold_);
 }
 
 std::int32_t TSarvikInstrument::FileBlend() const {
-    return MillisecondsFromPosition(blend_);
+    return FileValue(TimeKnob, blend_);
 }
 
 void TSarvikInstrument::SetFileVolume(std::int32_t value) {
-    SetVolume(SaturatedMultiply(value, 4));
+    SetVolume(PositionOfFileValue(VolumeKnob, value));
 }
 
 void TSarvikInstrument::SetFileTranspose(std::int32_t value) {
-    SetTranspose(SaturatedMultiply(value, 8));
+    SetTranspose(PositionOfFileValue(TransposeKnob, value));
 }
 
 void TSarvikInstrument::SetFileHold(std::int32_t value) {
-    SetHold(PositionFromMilliseconds(value));
+    SetHold(PositionOfFileValue(TimeKnob, value));
 }
 
 void TSarvikInstrument::SetFileBlend(std::int32_t value) {
-    SetBlend(PositionFromMilliseconds(value));
+    SetBlend(PositionOfFileValue(TimeKnob, value));
 }
 
 void TSarvikInstrument::Delete() {

@@ -1,15 +1,9 @@
+#include "document/SarvikTextParser.h"
+
+#include "base/TextRules.h"
 #include "document/SarvikWaveset.h"
-#include "document/TextRules.h"
 
 #include <string>
-
-struct TSarvikWaveset::ParseState {
-    ParseStage Stage = ParseStage::Header;
-    std::string Paragraph;
-    std::vector<std::string> NoteLines;
-    std::int32_t Oscillator = 0;
-    std::int32_t Instrument = -1;
-};
 
 namespace {
 
@@ -61,96 +55,91 @@ std::string_view TakeField(std::string_view& rest) {
     return field;
 }
 
-// Points the document at the listings of this parse for as long as it lasts.
-class ListingsInUse {
+enum class ParseStage { Header, Notes, Body };
+
+// Reads the lines of a file into a document, one stage of the file after another.
+class SarvikTextParser {
   public:
-    ListingsInUse(WavesetListings*& current, WavesetListings& listings) : current_(current) {
-        current_ = &listings;
-    }
-    ~ListingsInUse() { current_ = nullptr; }
-    ListingsInUse(const ListingsInUse&) = delete;
-    ListingsInUse& operator=(const ListingsInUse&) = delete;
+    explicit SarvikTextParser(TSarvikWaveset& document) : document_(document) {}
+    bool Parse(const std::vector<std::string>& lines);
 
   private:
-    WavesetListings*& current_;
+    bool ParseBodyLine(std::string_view line);
+    void ParseWavesetValue(std::string_view value);
+    TSarvikInstrument* ParsedInstrument() const;
+
+    TSarvikWaveset& document_;
+    struct {
+        ParseStage Stage = ParseStage::Header;
+        std::string Paragraph;
+        std::vector<std::string> NoteLines;
+        std::int32_t Oscillator = 0;
+        std::int32_t Instrument = -1;
+    } state_;
 };
 
 } // namespace
 
-bool TSarvikWaveset::ParseLines(const std::vector<std::string>& lines) {
-    ParseState state;
-    bool parsed = true;
-    {
-        UpdateGuard updating(*this);
-        WavesetListings listings;
-        const ListingsInUse inUse(listings_, listings);
-        for (const std::string& rawLine : lines) {
-            const std::string_view line = TrimBlanks(rawLine);
-            if (line.empty()) {
-                continue;
+bool SarvikTextParser::Parse(const std::vector<std::string>& lines) {
+    for (const std::string& rawLine : lines) {
+        const std::string_view line = TrimBlanks(rawLine);
+        if (line.empty()) {
+            continue;
+        }
+        if (state_.Stage != ParseStage::Body && StartsWithWavesetKey(line)) {
+            if (!state_.Paragraph.empty()) {
+                state_.NoteLines.push_back(std::move(state_.Paragraph));
             }
-            if (state.Stage != ParseStage::Body && StartsWithWavesetKey(line)) {
-                if (!state.Paragraph.empty()) {
-                    state.NoteLines.push_back(std::move(state.Paragraph));
-                }
-                SetNotes(JoinNoteLines(state.NoteLines));
-                state.Stage = ParseStage::Body;
+            document_.SetNotes(JoinNoteLines(state_.NoteLines));
+            state_.Stage = ParseStage::Body;
+        }
+        if (state_.Stage == ParseStage::Body) {
+            if (!ParseBodyLine(line)) {
+                return false;
             }
-            if (state.Stage == ParseStage::Body) {
-                if (!ParseBodyLine(line, state)) {
-                    parsed = false;
-                    break;
-                }
-                continue;
-            }
-            if (line.front() != '\'') {
-                continue;
-            }
-            const std::string_view comment = TrimBlanks(line.substr(1));
-            if (state.Stage == ParseStage::Header) {
-                if (!comment.empty() && comment.front() == '-') {
-                    state.Stage = ParseStage::Notes;
-                } else {
-                    SetWavesetName(std::string(comment));
-                }
-            } else if (comment.empty()) {
-                // An empty comment line closes the open paragraph and stands for one
-                // empty line of its own, so blank lines survive a load and a save.
-                if (!state.Paragraph.empty()) {
-                    state.NoteLines.push_back(std::move(state.Paragraph));
-                    state.Paragraph.clear();
-                }
-                state.NoteLines.emplace_back();
+            continue;
+        }
+        if (line.front() != '\'') {
+            continue;
+        }
+        const std::string_view comment = TrimBlanks(line.substr(1));
+        if (state_.Stage == ParseStage::Header) {
+            if (!comment.empty() && comment.front() == '-') {
+                state_.Stage = ParseStage::Notes;
             } else {
-                if (!state.Paragraph.empty()) {
-                    state.Paragraph += ' ';
-                }
-                state.Paragraph += comment;
+                document_.SetWavesetName(std::string(comment));
             }
+        } else if (comment.empty()) {
+            // An empty comment line closes the open paragraph and stands for one
+            // empty line of its own, so blank lines survive a load and a save.
+            if (!state_.Paragraph.empty()) {
+                state_.NoteLines.push_back(std::move(state_.Paragraph));
+                state_.Paragraph.clear();
+            }
+            state_.NoteLines.emplace_back();
+        } else {
+            if (!state_.Paragraph.empty()) {
+                state_.Paragraph += ' ';
+            }
+            state_.Paragraph += comment;
         }
     }
-    if (parsed) {
-        SetModified(false);
-    } else {
-        // What the earlier lines set stays, so the document differs from any file.
-        modified_ = true;
-        NotifyModified();
-    }
-    return parsed;
+    return true;
 }
 
-TSarvikInstrument* TSarvikWaveset::ParsedInstrument(const ParseState& state) const {
-    if (state.Oscillator < 0 || static_cast<std::size_t>(state.Oscillator) >= oscillators_.size() ||
-        state.Instrument < 0) {
+TSarvikInstrument* SarvikTextParser::ParsedInstrument() const {
+    if (state_.Oscillator < 0 ||
+        static_cast<std::size_t>(state_.Oscillator) >= document_.Oscillators().size() ||
+        state_.Instrument < 0) {
         return nullptr;
     }
     const auto& instruments =
-        oscillators_[static_cast<std::size_t>(state.Oscillator)]->Instruments();
-    const auto index = static_cast<std::size_t>(state.Instrument);
+        document_.Oscillators()[static_cast<std::size_t>(state_.Oscillator)]->Instruments();
+    const auto index = static_cast<std::size_t>(state_.Instrument);
     return index < instruments.size() ? instruments[index].get() : nullptr;
 }
 
-bool TSarvikWaveset::ParseBodyLine(std::string_view line, ParseState& state) {
+bool SarvikTextParser::ParseBodyLine(std::string_view line) {
     if (line.front() == '\'') {
         return true;
     }
@@ -171,24 +160,26 @@ bool TSarvikWaveset::ParseBodyLine(std::string_view line, ParseState& state) {
         ParseWavesetValue(value);
         return true;
     case BodyKey::Osc:
-        state.Oscillator = ParseIntegerOr0(value);
-        state.Instrument = -1;
+        state_.Oscillator = ParseIntegerOr0(value);
+        state_.Instrument = -1;
         return true;
     case BodyKey::Instrument: {
-        if (state.Oscillator < 0 ||
-            static_cast<std::size_t>(state.Oscillator) >= oscillators_.size()) {
+        if (state_.Oscillator < 0 ||
+            static_cast<std::size_t>(state_.Oscillator) >= document_.Oscillators().size()) {
             return false;
         }
-        TSarvikOscillator& oscillator = *oscillators_[static_cast<std::size_t>(state.Oscillator)];
-        const auto wanted = static_cast<std::size_t>(state.Instrument + 1) + 1;
-        if (wanted > oscillator.Instruments().size() && wanted > MaxInstrumentsPerOscillator) {
+        TSarvikOscillator& oscillator =
+            *document_.Oscillators()[static_cast<std::size_t>(state_.Oscillator)];
+        const auto wanted = static_cast<std::size_t>(state_.Instrument + 1) + 1;
+        if (wanted > oscillator.Instruments().size() &&
+            wanted > TSarvikWaveset::MaxInstrumentsPerOscillator) {
             return false;
         }
-        ++state.Instrument;
+        ++state_.Instrument;
         while (oscillator.Instruments().size() < wanted) {
             oscillator.AddInstrument();
         }
-        ParsedInstrument(state)->SetWave(std::string(value));
+        ParsedInstrument()->SetWave(std::string(value));
         return true;
     }
     case BodyKey::Transpose:
@@ -198,7 +189,7 @@ bool TSarvikWaveset::ParseBodyLine(std::string_view line, ParseState& state) {
         break;
     }
 
-    TSarvikInstrument* instrument = ParsedInstrument(state);
+    TSarvikInstrument* instrument = ParsedInstrument();
     if (!instrument) {
         return false;
     }
@@ -220,7 +211,7 @@ bool TSarvikWaveset::ParseBodyLine(std::string_view line, ParseState& state) {
     return true;
 }
 
-void TSarvikWaveset::ParseWavesetValue(std::string_view value) {
+void SarvikTextParser::ParseWavesetValue(std::string_view value) {
     std::string_view rest = value;
     std::string file;
     if (const std::size_t comma = value.find(','); comma != std::string_view::npos) {
@@ -229,11 +220,15 @@ void TSarvikWaveset::ParseWavesetValue(std::string_view value) {
     } else {
         file = std::string(value);
     }
-    SetWavesetFile(file);
+    document_.SetWavesetFile(file);
     const std::int32_t chorus = ParseIntegerOr0(TakeField(rest));
     const std::int32_t reverb = ParseIntegerOr0(TakeField(rest));
     const std::int32_t delay = ParseIntegerOr0(TrimBlanks(rest));
-    SetFileChorus(chorus);
-    SetFileReverb(reverb);
-    SetFileDelay(delay);
+    document_.SetFileChorus(chorus);
+    document_.SetFileReverb(reverb);
+    document_.SetFileDelay(delay);
+}
+
+bool ParseSarvikText(TSarvikWaveset& document, const std::vector<std::string>& lines) {
+    return SarvikTextParser(document).Parse(lines);
 }

@@ -1,6 +1,6 @@
+#include "base/TextRules.h"
 #include "document/NotesWrap.h"
 #include "document/SarvikWaveset.h"
-#include "document/TextRules.h"
 
 #include <string>
 

@@ -1,11 +1,33 @@
 #include "document/SarvikWaveset.h"
 
-#include "document/TextFile.h"
-#include "document/TextRules.h"
+#include "base/TextFile.h"
+#include "base/TextRules.h"
+#include "document/KnobKinds.h"
+#include "document/SarvikTextParser.h"
+#include "document/WavesetCache.h"
 
 #include <utility>
 
-TSarvikWaveset::TSarvikWaveset(SarvikView* form) : form_(form) {
+namespace {
+
+// Points the document at the listings of this parse for as long as it lasts.
+class ListingsInUse {
+  public:
+    ListingsInUse(WavesetCache*& current, WavesetCache& listings) : current_(current) {
+        current_ = &listings;
+    }
+    ~ListingsInUse() { current_ = nullptr; }
+    ListingsInUse(const ListingsInUse&) = delete;
+    ListingsInUse& operator=(const ListingsInUse&) = delete;
+
+  private:
+    WavesetCache*& current_;
+};
+
+} // namespace
+
+TSarvikWaveset::TSarvikWaveset(SarvikView* form, std::filesystem::path installDir)
+    : installDir_(std::move(installDir)), form_(form) {
     UpdateGuard updating(*this);
     for (std::size_t box = 0; box < OscillatorCount; ++box) {
         AddOscillator(static_cast<int>(box));
@@ -61,27 +83,27 @@ void TSarvikWaveset::SetDelay(std::int32_t value) {
 }
 
 std::int32_t TSarvikWaveset::FileReverb() const {
-    return reverb_ / 4;
+    return FileValue(EffectKnob, reverb_);
 }
 
 std::int32_t TSarvikWaveset::FileChorus() const {
-    return chorus_ / 4;
+    return FileValue(EffectKnob, chorus_);
 }
 
 std::int32_t TSarvikWaveset::FileDelay() const {
-    return delay_ / 4;
+    return FileValue(EffectKnob, delay_);
 }
 
 void TSarvikWaveset::SetFileReverb(std::int32_t value) {
-    SetReverb(SaturatedMultiply(value, 4));
+    SetReverb(PositionOfFileValue(EffectKnob, value));
 }
 
 void TSarvikWaveset::SetFileChorus(std::int32_t value) {
-    SetChorus(SaturatedMultiply(value, 4));
+    SetChorus(PositionOfFileValue(EffectKnob, value));
 }
 
 void TSarvikWaveset::SetFileDelay(std::int32_t value) {
-    SetDelay(SaturatedMultiply(value, 4));
+    SetDelay(PositionOfFileValue(EffectKnob, value));
 }
 
 void TSarvikWaveset::SetWavesetName(const std::string& value) {
@@ -175,6 +197,24 @@ bool TSarvikWaveset::LoadFromFile(const std::filesystem::path& name) {
     }
     RefreshPreview();
     return true;
+}
+
+bool TSarvikWaveset::ParseLines(const std::vector<std::string>& lines) {
+    bool parsed = false;
+    {
+        UpdateGuard updating(*this);
+        WavesetCache listings(installDir_);
+        const ListingsInUse inUse(listings_, listings);
+        parsed = ParseSarvikText(*this, lines);
+    }
+    if (parsed) {
+        SetModified(false);
+    } else {
+        // What the earlier lines set stays, so the document differs from any file.
+        modified_ = true;
+        NotifyModified();
+    }
+    return parsed;
 }
 
 bool TSarvikWaveset::SaveToFile(const std::filesystem::path& name) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "document/SampleList.h"
 #include "document/SarvikOscillator.h"
 #include "document/SarvikView.h"
-#include "document/WavesetListings.h"
+#include "wavesets/SampleList.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +10,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class WavesetCache;
 
 // One Sarvik instrument-description file in memory: the waveset reference, the
 // global effects, the name and notes, and four oscillators. Every text is a byte
@@ -24,8 +25,9 @@ class TSarvikWaveset {
     static constexpr std::size_t MaxInstrumentsPerOscillator = 1024;
 
     // `form` is the window the document is shown in; nullptr for a document
-    // without a window.
-    explicit TSarvikWaveset(SarvikView* form = nullptr);
+    // without a window. Wavesets are looked up in the Samples folder of the host
+    // installed in `installDir` (empty: relative to the current directory).
+    explicit TSarvikWaveset(SarvikView* form = nullptr, std::filesystem::path installDir = {});
     virtual ~TSarvikWaveset();
     TSarvikWaveset(const TSarvikWaveset&) = delete;
     TSarvikWaveset& operator=(const TSarvikWaveset&) = delete;
@@ -62,6 +64,7 @@ class TSarvikWaveset {
     const TSampleList& Samples() const { return samples_; }
     TSampleList& Samples() { return samples_; }
 
+    const std::filesystem::path& InstallDir() const { return installDir_; }
     SarvikView* Form() const { return form_; }
     SarvikView* Preview() const { return preview_; }
     void SetPreview(SarvikView* preview) { preview_ = preview; }
@@ -105,14 +108,10 @@ class TSarvikWaveset {
     bool SaveToFile(const std::filesystem::path& name = {});
 
   private:
-    enum class ParseStage { Header, Notes, Body };
-    struct ParseState;
-    bool ParseBodyLine(std::string_view line, ParseState& state);
-    void ParseWavesetValue(std::string_view value);
-    TSarvikInstrument* ParsedInstrument(const ParseState& state) const;
     void NotifyModified();
     void RebuildSamples();
 
+    std::filesystem::path installDir_;
     std::string wavesetFile_;
     std::string wavesetName_;
     std::vector<std::unique_ptr<TSarvikOscillator>> oscillators_;
@@ -123,7 +122,7 @@ class TSarvikWaveset {
     std::int32_t updateCount_ = 0;
     TSampleList samples_;
     // Set while a file is being parsed.
-    WavesetListings* listings_ = nullptr;
+    WavesetCache* listings_ = nullptr;
     SarvikView* form_;
     ModifiedHandler onModified_;
     std::int32_t delay_ = 0;

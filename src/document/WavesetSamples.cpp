@@ -1,45 +1,27 @@
-#include "document/FileNames.h"
 #include "document/SarvikWaveset.h"
+#include "document/WavesetCache.h"
 #include "wavesets/FileStream.h"
-#include "wavesets/NspUtils.h"
-#include "wavesets/Sf2Utils.h"
+#include "wavesets/WavesetListing.h"
 
 #include <exception>
-
-namespace {
-
-using Reader = bool (*)(TStream*, TSampleList*);
-
-Reader ReaderFor(const std::string& wavesetFile) {
-    const std::string extension = LowercaseExtension(wavesetFile);
-    if (extension == ".sf2") {
-        return ListSf2Instruments;
-    }
-    if (extension == ".nsp") {
-        return ListNspLayers;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 // Lists the entries of the waveset file, which always lies in the host's Samples
 // folder, and gives every instrument without a wave the first of them.
 void TSarvikWaveset::RebuildSamples() {
     // Outside a load every choice is found and read afresh.
-    WavesetListings fresh;
-    WavesetListings& listings = listings_ ? *listings_ : fresh;
+    WavesetCache fresh(installDir_);
+    WavesetCache& listings = listings_ ? *listings_ : fresh;
     listings.TakeBack(samples_);
     samples_.Clear();
     if (form_) {
         form_->ClearSamplePopup();
     }
-    if (const Reader reader = ReaderFor(wavesetFile_)) {
+    if (const WavesetFormat format = WavesetFormatOf(wavesetFile_); format != WavesetFormat::None) {
         const auto path = listings.Find(wavesetFile_);
         if (path && !listings.Lend(*path, samples_)) {
             try {
                 TFileStream stream(*path);
-                reader(&stream, &samples_);
+                ListWaveset(stream, format, samples_);
             } catch (const std::exception& error) {
                 // One damaged bank must not stop a load half way: the rest of the file
                 // still belongs in the document.

@@ -1,17 +1,16 @@
 #include "editor/InstrumentStripView.h"
 
-#include "app/ByteText.h"
 #include "controls/DIBContainer.h"
 #include "controls/DIBEdit.h"
 #include "controls/DIBGlyphButton.h"
 #include "controls/DIBKnob.h"
 #include "controls/HighlightDIB.h"
 #include "controls/SkinImages.h"
+#include "document/KnobKinds.h"
 #include "document/SarvikFile.h"
-#include "document/Scaling.h"
 #include "editor/KnobPressReset.h"
-#include "editor/SarvikFileFrm.h"
 #include "editor/SkinFonts.h"
+#include "uikit/ByteText.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -49,9 +48,8 @@ int Index(InstrumentKnob knob) {
 
 } // namespace
 
-TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrument& instrument,
-                                           int number)
-    : form_(form), instrument_(&instrument) {
+TInstrumentStripView::TInstrumentStripView(TSarvikInstrument& instrument, int number)
+    : instrument_(&instrument) {
     setFixedHeight(100);
     setMinimumWidth(234);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -80,21 +78,21 @@ TInstrumentStripView::TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrume
     sampleButton_ = new TDIBGlyphButton(container_);
     sampleButton_->SetDIBImageList(SkinImages());
     sampleButton_->SetIndexMain(SkinBtn1);
-    sampleButton_->SetNumGlyphs(2);
+    sampleButton_->SetNumGlyphs(SkinBtn1Glyphs);
     sampleButton_->setGeometry(189, 5, 22, 18);
     sampleButton_->setAccessibleName(QStringLiteral("Choose sample"));
     Highlighted(*sampleButton_);
     connect(sampleButton_, &TDIBGlyphButton::OnClick, this,
             [this] { Document().ShowSamplePopup(*instrument_); });
 
-    AddKnob(InstrumentKnob::Hold, "Hold", {28, 29}, 0, 10000, 20, 50);
-    AddKnob(InstrumentKnob::Volume, "Volume", {116, 29}, 0, 512, 1, 1);
-    AddKnob(InstrumentKnob::Blend, "Blend", {28, 61}, 0, 10000, 20, 50);
-    AddKnob(InstrumentKnob::Transpose, "Transpose", {116, 61}, -192, 192, 1, 1);
+    AddKnob(InstrumentKnob::Hold, "Hold", {28, 29});
+    AddKnob(InstrumentKnob::Volume, "Volume", {116, 29});
+    AddKnob(InstrumentKnob::Blend, "Blend", {28, 61});
+    AddKnob(InstrumentKnob::Transpose, "Transpose", {116, 61});
 }
 
-TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, QPoint position,
-                                        int min, int max, int smallChange, int pageSize) {
+TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, QPoint position) {
+    const KnobKind& range = KindOf(kind);
     const QFont small = SkinSmallFont();
     const QPoint label = position + QPoint(35, 3);
     MakeLabel(container_, QString::fromLatin1(title), label, small, TitleColor);
@@ -104,15 +102,15 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     auto* knob = new TDIBKnob(container_);
     knob->SetDIBImageList(SkinImages());
     knob->SetIndexMain(SkinKnob1);
-    knob->SetNumGlyphs(63);
+    knob->SetNumGlyphs(SkinKnob1Frames);
     knob->SetDrawTweens(true);
     knob->SetLoopLastFrame(false);
     knob->SetOrientation(TKnobOrientation::koVertical);
-    knob->SetMin(min);
-    knob->SetMax(max);
+    knob->SetMin(range.Min);
+    knob->SetMax(range.Max);
     knob->SetPosition(0);
-    knob->SetSmallChange(smallChange);
-    knob->SetPageSize(pageSize);
+    knob->SetSmallChange(range.SmallChange);
+    knob->SetPageSize(range.PageSize);
     knob->setGeometry(QRect(position, QSize(32, 32)));
     knob->setAccessibleName(QString::fromLatin1(title));
     Highlighted(*knob);
@@ -133,19 +131,7 @@ QLabel* TInstrumentStripView::ValueLabel(InstrumentKnob knob) const {
 }
 
 QString TInstrumentStripView::Readout(InstrumentKnob kind) const {
-    const TDIBKnob& knob = *knobs_[Index(kind)];
-    const std::int32_t range = knob.Max() - knob.Min();
-    switch (kind) {
-    case InstrumentKnob::Hold:
-    case InstrumentKnob::Blend:
-        return QStringLiteral("%1 ms").arg(SquareLawValue(knob.Position(), 10000, range));
-    case InstrumentKnob::Volume:
-        return QStringLiteral("%1%").arg(StepPercent(knob.Position(), 128, range));
-    case InstrumentKnob::Transpose:
-        return QString::number(RoundToInt32(static_cast<long double>(knob.Position()) /
-                                            (static_cast<long double>(range) / 48)));
-    }
-    return {};
+    return QString::fromStdString(ReadoutText(KindOf(kind), knobs_[Index(kind)]->Position()));
 }
 
 void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
@@ -205,7 +191,7 @@ void TInstrumentStripView::resizeEvent(QResizeEvent* event) {
 }
 
 void TInstrumentStripView::contextMenuEvent(QContextMenuEvent* event) {
-    form_.PopupInstAt(this, event->globalPos());
+    emit PopupRequested(this, event->globalPos());
 }
 
 InstrumentStripHandle::~InstrumentStripHandle() {

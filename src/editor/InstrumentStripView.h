@@ -11,7 +11,6 @@ class TDIBContainer;
 class TDIBEdit;
 class TDIBGlyphButton;
 class TDIBKnob;
-class TFrmSarvikFile;
 class TSarvikInstrument;
 class TSarvikWaveset;
 
@@ -20,7 +19,7 @@ class TSarvikWaveset;
 class TInstrumentStripView : public QWidget {
     Q_OBJECT
   public:
-    TInstrumentStripView(TFrmSarvikFile& form, TSarvikInstrument& instrument, int number);
+    TInstrumentStripView(TSarvikInstrument& instrument, int number);
 
     TSarvikInstrument& Instrument() const { return *instrument_; }
     TDIBContainer* Container() const { return container_; }
@@ -33,18 +32,20 @@ class TInstrumentStripView : public QWidget {
     // Runs the change handler of `knob` as a turn of it would.
     void KnobChanged(InstrumentKnob knob);
 
+  signals:
+    // The strip's menu is asked for at `globalPosition`.
+    void PopupRequested(TInstrumentStripView* strip, QPoint globalPosition);
+
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     TSarvikWaveset& Document() const;
-    TDIBKnob* AddKnob(InstrumentKnob kind, const char* title, QPoint position, int min, int max,
-                      int smallChange, int pageSize);
+    TDIBKnob* AddKnob(InstrumentKnob kind, const char* title, QPoint position);
     QString Readout(InstrumentKnob kind) const;
     void WaveEdited();
 
-    TFrmSarvikFile& form_;
     TSarvikInstrument* instrument_;
     TDIBContainer* container_;
     QLabel* numberLabel_;

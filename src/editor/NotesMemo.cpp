@@ -1,6 +1,6 @@
 #include "editor/NotesMemo.h"
 
-#include "app/ByteText.h"
+#include "uikit/ByteText.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

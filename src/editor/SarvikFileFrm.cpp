@@ -1,22 +1,21 @@
 #include "editor/SarvikFileFrm.h"
 
-#include "app/ByteText.h"
-#include "app/ErrorHandler.h"
-#include "app/Main.h"
-#include "app/Prompts.h"
-#include "app/QdAction.h"
+#include "base/FileNames.h"
 #include "controls/DIBContainer.h"
 #include "controls/DIBEdit.h"
 #include "controls/DIBGlyphButton.h"
 #include "controls/DIBKnob.h"
 #include "controls/HighlightDIB.h"
 #include "controls/SkinImages.h"
-#include "document/FileNames.h"
+#include "document/KnobKinds.h"
 #include "document/SampleCaptions.h"
-#include "document/Scaling.h"
 #include "editor/InstrumentStripView.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
+#include "uikit/ByteText.h"
+#include "uikit/ErrorHandler.h"
+#include "uikit/Prompts.h"
+#include "uikit/QdAction.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -80,7 +79,8 @@ class WatchEvents : public QObject {
 
 } // namespace
 
-TFrmSarvikFile::TFrmSarvikFile(QWidget* parent) : TFrmBase(parent) {
+TFrmSarvikFile::TFrmSarvikFile(SarvikFileServices services, QWidget* parent)
+    : TFrmBase(parent), openDialog_(services.OpenDialog ? services.OpenDialog : &ownOpenDialog_) {
     setObjectName(QStringLiteral("FrmSarvikFile"));
     setWindowTitle(QStringLiteral("Sarvik File"));
     setMinimumSize(FormWidth, FormHeight);
@@ -99,7 +99,7 @@ TFrmSarvikFile::TFrmSarvikFile(QWidget* parent) : TFrmBase(parent) {
     PagesSarvik->setCurrentWidget(TabSarvikOsc);
     CreateMenus();
 
-    waveset_ = std::make_unique<TSarvikWaveset>(this);
+    waveset_ = std::make_unique<TSarvikWaveset>(this, std::move(services.InstallDir));
     waveset_->SetOnModified([this](TSarvikWaveset&) { WavesetModified(); });
     FormCreate();
     PagesSarvik->setCurrentWidget(TabSarvikWaveset);
@@ -195,12 +195,12 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
     knob->setGeometry(left, 0, 32, 32);
     knob->SetDIBImageList(SkinImages());
     knob->SetIndexMain(SkinKnob2);
-    knob->SetNumGlyphs(51);
-    knob->SetMin(0);
-    knob->SetMax(512);
+    knob->SetNumGlyphs(SkinKnob2Frames);
+    knob->SetMin(EffectKnob.Min);
+    knob->SetMax(EffectKnob.Max);
     knob->SetPosition(0);
-    knob->SetSmallChange(1);
-    knob->SetPageSize(5);
+    knob->SetSmallChange(EffectKnob.SmallChange);
+    knob->SetPageSize(EffectKnob.PageSize);
     knob->SetDrawTweens(true);
     knob->SetOpacity(200);
     knob->SetDIBTabOrder(-1);
@@ -326,7 +326,7 @@ void TFrmSarvikFile::TabSarvikWavesetShow() {
         QLabel* label = knob == KnbSarvikReverb   ? LblSarvikReverb
                         : knob == KnbSarvikChorus ? LblSarvikChorus
                                                   : LblSarvikDelay;
-        label->setText(QStringLiteral("%1%").arg(StepPercent(knob->Position(), 128, 512)));
+        label->setText(QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
         label->adjustSize();
     }
     MmoSarvikTxt->setPlainText(BytesToText(waveset_->BuildText()));
@@ -343,7 +343,7 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
     QLabel* label = knob == KnbSarvikChorus   ? LblSarvikChorus
                     : knob == KnbSarvikReverb ? LblSarvikReverb
                                               : LblSarvikDelay;
-    label->setText(QStringLiteral("%1%").arg(StepPercent(knob->Position(), 128, 512)));
+    label->setText(QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
     label->adjustSize();
     if (knob == KnbSarvikChorus) {
         document.SetChorus(knob->Position());
@@ -377,8 +377,7 @@ void TFrmSarvikFile::MmoSarvikWavesetNotesChange() {
 }
 
 void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
-    static FileDialogSettings ownDialog;
-    FileDialogSettings& dialog = FrmMain ? FrmMain->OpenDialog() : ownDialog;
+    FileDialogSettings& dialog = *openDialog_;
     dialog.FileName = BytesToText(waveset_->WavesetFile());
     dialog.Title = QStringLiteral("Select Waveset");
     dialog.Filter = WavesetFilter;
@@ -584,7 +583,8 @@ std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& i
         return nullptr;
     }
     // Built without a parent, so that setting up its knobs moves no focus.
-    auto* strip = new TInstrumentStripView(*this, instrument, instrument.Index() + 1);
+    auto* strip = new TInstrumentStripView(instrument, instrument.Index() + 1);
+    connect(strip, &TInstrumentStripView::PopupRequested, this, &TFrmSarvikFile::PopupInstAt);
     SbxOsc[static_cast<std::size_t>(box)]->AppendStrip(strip);
     return std::make_unique<InstrumentStripHandle>(strip);
 }

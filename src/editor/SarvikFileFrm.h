@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/BaseFrm.h"
 #include "document/SarvikFile.h"
+#include "uikit/BaseFrm.h"
+#include "uikit/Prompts.h"
 
 #include <QPointer>
 
@@ -25,6 +26,15 @@ class TNotesMemo;
 class TOscillatorBox;
 class TQdAction;
 
+// What a Sarvik file window is given by the program that opens it.
+struct SarvikFileServices {
+    // Where the host is installed: wavesets lie in its Samples folder.
+    std::filesystem::path InstallDir;
+    // The dialog that picks a waveset, shared with the program's Open command so that
+    // both remember one folder; without it the window keeps a dialog of its own.
+    FileDialogSettings* OpenDialog = nullptr;
+};
+
 // The document window of a Sarvik file: a Waveset page (waveset file, global effects,
 // name, notes and the text that saving writes) and an Oscillators page with the four
 // columns of instrument strips. It owns its document and forwards the main window's
@@ -32,7 +42,7 @@ class TQdAction;
 class TFrmSarvikFile : public TFrmBase, public SarvikView {
     Q_OBJECT
   public:
-    explicit TFrmSarvikFile(QWidget* parent = nullptr);
+    explicit TFrmSarvikFile(SarvikFileServices services = {}, QWidget* parent = nullptr);
     ~TFrmSarvikFile() override;
 
     TSarvikWaveset& Waveset() const { return *waveset_; }
@@ -58,8 +68,6 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void ReportProblem(const Problem& problem) override;
     void ReportError(const std::string& message) override;
 
-    // Opens the strip menu for `strip` (its popup component).
-    void PopupInstAt(TInstrumentStripView* strip, QPoint globalPosition);
     void AddInstrumentToOscillator(int index);
 
     // The components, by their names.
@@ -110,8 +118,11 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void ActAddInstrumentExecute();
     void ActAddInstrumentInstExecute();
     void ActDelInstrumentExecute();
+    void PopupInstAt(TInstrumentStripView* strip, QPoint globalPosition);
     void WavesetModified();
 
+    FileDialogSettings ownOpenDialog_;
+    FileDialogSettings* openDialog_;
     QPointer<TDIBEdit> samplePopupComponent_;
     QPointer<TOscillatorBox> oscPopupComponent_;
     QPointer<TInstrumentStripView> instPopupComponent_;

@@ -1,6 +1,6 @@
 #include "host/HostInstallation.h"
 
-#include "document/TextFile.h"
+#include "base/TextFile.h"
 #include "host/Settings.h"
 
 #include <array>
@@ -35,7 +35,7 @@ std::u16string UninstallDirectory(std::u16string_view uninstallString) {
                                                   : std::u16string(path.substr(0, delimiter + 1));
 }
 
-void FindHostInstallation(RegistryReader& registry, const ErrorReporter& report) {
+std::filesystem::path FindHostInstallation(RegistryReader& registry, const ErrorReporter& report) {
     for (const char* key : UninstallKeys) {
         for (const RegistryView view : {RegistryView::Bits32, RegistryView::Bits64}) {
             std::optional<std::u16string> value;
@@ -49,12 +49,11 @@ void FindHostInstallation(RegistryReader& registry, const ErrorReporter& report)
                 continue;
             }
             const std::u16string directory = UninstallDirectory(*value);
-            Settings.InstallDir = directory.empty()
-                                      ? std::filesystem::path()
-                                      : WithTrailingSeparator(registry.NativeDirectory(directory));
-            return;
+            return directory.empty() ? std::filesystem::path()
+                                     : WithTrailingSeparator(registry.NativeDirectory(directory));
         }
     }
+    return {};
 }
 
 std::filesystem::path SettingsFileName(const std::filesystem::path& programPath) {
@@ -69,8 +68,8 @@ std::filesystem::path SettingsFileName(const std::filesystem::path& programPath)
     return settings;
 }
 
-void LoadSettings(const std::filesystem::path& programPath, RegistryReader& registry,
-                  const ErrorReporter& report) {
+std::filesystem::path LoadSettings(const std::filesystem::path& programPath,
+                                   RegistryReader& registry, const ErrorReporter& report) {
     const std::filesystem::path settingsFile = SettingsFileName(programPath);
     std::error_code ec;
     if (std::filesystem::exists(settingsFile, ec)) {
@@ -81,5 +80,5 @@ void LoadSettings(const std::filesystem::path& programPath, RegistryReader& regi
             report(error.what());
         }
     }
-    FindHostInstallation(registry, report);
+    return FindHostInstallation(registry, report);
 }

@@ -1,13 +1,13 @@
 #include "host/HostPaths.h"
 
-#include "document/TextRules.h"
-#include "document/Windows1252.h"
+#include "base/TextRules.h"
+#include "base/Windows1252.h"
 
 #include <string>
 #include <system_error>
 
 #ifdef _WIN32
-#include "document/CodePage.h"
+#include "base/CodePage.h"
 #endif
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include "host/WindowsRegistryReader.h"
 
-#include "document/Utf.h"
+#include "base/Utf.h"
 
 #include <vector>
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "host/WineRegistryReader.h"
 
-#include "document/TextFile.h"
-#include "document/Utf.h"
+#include "base/TextFile.h"
+#include "base/Utf.h"
 #include "host/HostPaths.h"
 
 #include <cstdlib>

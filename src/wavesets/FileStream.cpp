@@ -1,10 +1,9 @@
 #include "wavesets/FileStream.h"
 
-#include "document/TextFile.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <system_error>
 
 #ifdef _WIN32
 #include <share.h>
@@ -17,21 +16,13 @@
 
 namespace {
 
-[[noreturn]] void FailToOpen(const std::filesystem::path& path, const std::string& reason) {
-    throw FileError("Cannot open file \"" + PathText(path) + "\". " + reason);
-}
-
-std::string SystemMessage(int error) {
-    return std::generic_category().message(error);
-}
-
 // Fails unless the open file is a regular file that 32-bit positions can cover.
 std::int32_t CheckedSize(const std::filesystem::path& path, bool regular, std::int64_t size) {
     if (!regular) {
-        FailToOpen(path, "Not a regular file");
+        ThrowOpenError(path, "Not a regular file");
     }
     if (size > TStream::MaxPosition) {
-        FailToOpen(path, SystemMessage(EFBIG));
+        ThrowOpenError(path, EFBIG);
     }
     return static_cast<std::int32_t>(size);
 }
@@ -47,45 +38,34 @@ int SeekFile(std::FILE* file, std::int64_t position) {
 } // namespace
 
 TFileStream::TFileStream(const std::filesystem::path& path) {
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) {
-        FailToOpen(path, SystemMessage(ENOENT));
-    }
-    if (std::filesystem::is_directory(status)) {
-        FailToOpen(path, SystemMessage(EISDIR));
-    }
-    // Checked before opening: opening a pipe or a device could block or have effects.
-    if (!std::filesystem::is_regular_file(status)) {
-        FailToOpen(path, "Not a regular file");
-    }
+    EnsureRegularFile(path);
 #ifdef _WIN32
     errno = 0;
     file_.reset(_wfsopen(path.c_str(), L"rb", _SH_DENYWR));
     if (!file_) {
-        FailToOpen(path, SystemMessage(errno));
+        ThrowOpenError(path, errno);
     }
     struct _stat64 info {};
     if (_fstat64(_fileno(file_.get()), &info) != 0) {
-        FailToOpen(path, SystemMessage(errno));
+        ThrowOpenError(path, errno);
     }
     size_ = CheckedSize(path, (info.st_mode & _S_IFMT) == _S_IFREG, info.st_size);
 #else
     // Non-blocking, in case the path was swapped for a pipe since the check above.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        FailToOpen(path, SystemMessage(errno));
+        ThrowOpenError(path, errno);
     }
     errno = 0;
     file_.reset(fdopen(fd, "rb"));
     if (!file_) {
         const int error = errno;
         close(fd);
-        FailToOpen(path, SystemMessage(error));
+        ThrowOpenError(path, error);
     }
     struct stat info {};
     if (fstat(fd, &info) != 0) {
-        FailToOpen(path, SystemMessage(errno));
+        ThrowOpenError(path, errno);
     }
     size_ = CheckedSize(path, S_ISREG(info.st_mode), info.st_size);
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);

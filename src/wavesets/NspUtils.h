@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/SampleList.h"
+#include "wavesets/SampleList.h"
 #include "wavesets/Stream.h"
 
 // Above this many layers a program header is taken as corrupt and lists nothing.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/SampleList.h"
+#include "wavesets/SampleList.h"
 #include "wavesets/Stream.h"
 
 // Replaces `list` with the instrument names of the SoundFont 2 bank on `stream`,

@@ -15,8 +15,6 @@ class BaseWindowTest : public QObject {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void init();
-    void cleanup();
     void showsItsTitleAndMenus();
     void saveCommandsNeedAnActiveDocument();
     void openingAnOpenFileActivatesItsWindow();

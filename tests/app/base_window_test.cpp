@@ -1,4 +1,5 @@
 #include "app_tests.h"
+#include "support/QtTestRegistry.h"
 #include "support/ScriptedPrompts.h"
 
 #include "editor/SarvikFileFrm.h"
@@ -85,3 +86,5 @@ void BaseWindowTest::closingAsksOnlyWhenModifiedAndOnlyYesCloses() {
         delete alive.data();
     }
 }
+
+static RegisterTest<BaseWindowTest> registered;

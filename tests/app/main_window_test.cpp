@@ -1,15 +1,16 @@
 #include "app_tests.h"
 #include "support/FakeRegistry.h"
+#include "support/QtTestRegistry.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
-#include "app/BaseFrm.h"
 #include "app/Main.h"
-#include "app/QdAction.h"
-#include "app/QtPrompts.h"
 #include "controls/SkinImages.h"
 #include "editor/SarvikFileFrm.h"
-#include "host/Settings.h"
+#include "support/ScopedSettings.h"
+#include "uikit/BaseFrm.h"
+#include "uikit/QdAction.h"
+#include "uikit/QtPrompts.h"
 
 #include <QDropEvent>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 
@@ -35,6 +37,7 @@ QString Text(const fs::path& path) {
 }
 
 struct Fixture {
+    ScopedSettings Restored;
     TempDir Dir;
     ScriptedPrompts Prompts;
     FakeRegistry Registry;
@@ -80,14 +83,6 @@ QStringList ActionTexts(const QMenu* menu) {
 
 } // namespace
 
-void MainWindowTest::init() {
-    Settings.InstallDir.clear();
-}
-
-void MainWindowTest::cleanup() {
-    Settings.InstallDir.clear();
-}
-
 void MainWindowTest::showsItsTitleAndMenus() {
     Fixture f;
     QCOMPARE(f.Window->windowTitle(), QStringLiteral("Norvex Quillkit"));
@@ -120,7 +115,12 @@ void MainWindowTest::showsItsTitleAndMenus() {
 
     f.Window->ActHelpAbout->trigger();
     QCOMPARE(f.Prompts.Messages.size(), 1);
-    QVERIFY(f.Prompts.Messages[0].Text.startsWith(QStringLiteral("Norvex Quillkit 1.1.1\n\n")));
+    // The version comes from the project's own: one number to change for a release.
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                .match(QString::fromLatin1(ApplicationVersion))
+                .hasMatch());
+    QVERIFY(f.Prompts.Messages[0].Text.startsWith(
+        QStringLiteral("Norvex Quillkit %1\n\n").arg(QString::fromLatin1(ApplicationVersion))));
     QCOMPARE(f.Prompts.Messages[0].Caption, QStringLiteral("Norvex Quillkit"));
 }
 
@@ -353,7 +353,6 @@ void MainWindowTest::hostFolderGivesDialogFoldersAndBackground() {
         QCOMPARE(f.Window->BackgroundTile().size(), QSize(8, 6));
         QCOMPARE(f.Window->ClientArea()->background().texture().size(), QSize(8, 6));
     }
-    Settings.InstallDir.clear();
     Fixture none;
     QCOMPARE(none.Window->OpenDialog().InitialDir, QStringLiteral("Samples"));
     QVERIFY(none.Window->BackgroundTile().isNull());
@@ -378,3 +377,5 @@ void MainWindowTest::droppedFilesOpenOneByOne() {
     QCOMPARE(f.Prompts.MessageTexts(),
              QStringList({"File type not detected. Not a supported Norvex file?"}));
 }
+
+static RegisterTest<MainWindowTest> registered;

@@ -1,7 +1,8 @@
 #include "cli/CliCommands.h"
-#include "host/Settings.h"
+#include "support/RiffBytes.h"
+#include "support/ScopedEnv.h"
+#include "support/ScopedSettings.h"
 #include "support/TempDir.h"
-#include "wavesets/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,7 @@ TEST(CliFormat, RunsGiveExitCodeStdoutAndMessages) {
 }
 
 TEST(CliFormat, InstallDirGainsItsTrailingSeparator) {
+    const ScopedSettings settings;
     TempDir dir;
     WriteBytes(dir / "empty.txt", "");
     EXPECT_EQ(RunWith({"format", "--install-dir", "/opt/host", (dir / "empty.txt").string()}).Code,
@@ -160,11 +162,10 @@ TEST(CliHost, PrintsTheInstallationOfTheWinePrefix) {
     const std::string installDir =
         std::filesystem::canonical(prefix / "drive_c" / "Norvex").string() + "/";
 
-    setenv("WINEPREFIX", prefix.Path().c_str(), 1);
+    const ScopedEnv wine("WINEPREFIX", prefix.Path().string());
     const CliRun found = RunWith({"host"});
-    setenv("WINEPREFIX", (prefix / "none").c_str(), 1);
+    wine.Set((prefix / "none").string());
     const CliRun none = RunWith({"host"});
-    unsetenv("WINEPREFIX");
 
     EXPECT_EQ(found.Code, 1) << "a value of the wrong type was reported";
     EXPECT_EQ(found.Out, installDir + "\n");
@@ -176,6 +177,7 @@ TEST(CliHost, PrintsTheInstallationOfTheWinePrefix) {
 #endif
 
 TEST(CliFormat, WavesetsResolveInTheInstallDirWithoutRegardToCase) {
+    const ScopedSettings settings;
     TempDir host;
     std::filesystem::create_directories(host / "samples");
     WriteBytes(host / "samples" / "bank.sf2", Bank(InstRecords({"Piano", "bass", "EOI"})));
@@ -198,5 +200,4 @@ TEST(CliFormat, WavesetsResolveInTheInstallDirWithoutRegardToCase) {
     EXPECT_EQ(damaged.Code, 1);
     EXPECT_EQ(damaged.Err,
               "Stream read error\nOne of the instrument wave names has not been given.\n");
-    Settings.InstallDir.clear();
 }

@@ -1,5 +1,5 @@
-#include "ControlsTestRegistry.h"
 #include "TestInput.h"
+#include "support/QtTestRegistry.h"
 
 #include "controls/DIBContainer.h"
 #include "controls/DIBKnob.h"

@@ -1,5 +1,5 @@
-#include "ControlsTestRegistry.h"
 #include "TestStrips.h"
+#include "support/QtTestRegistry.h"
 
 #include "controls/DIBImageList.h"
 #include "controls/DIBKnob.h"

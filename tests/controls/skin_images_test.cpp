@@ -1,4 +1,4 @@
-#include "ControlsTestRegistry.h"
+#include "support/QtTestRegistry.h"
 
 #include "controls/DIBImageList.h"
 #include "controls/DIBKnob.h"

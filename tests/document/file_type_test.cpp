@@ -1,5 +1,5 @@
+#include "base/TextFile.h"
 #include "document/FileTypeDetection.h"
-#include "document/TextFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "RecordingView.h"
 #include "support/TempDir.h"
 
+#include "base/TextFile.h"
 #include "document/FileTypeDetection.h"
-#include "document/TextFile.h"
 
 #include <gtest/gtest.h>
 

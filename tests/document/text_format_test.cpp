@@ -1,6 +1,6 @@
 #include "RecordingView.h"
 
-#include "document/TextRules.h"
+#include "base/TextRules.h"
 
 #include <gtest/gtest.h>
 

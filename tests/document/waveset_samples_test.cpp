@@ -1,8 +1,6 @@
 #include "RecordingView.h"
+#include "support/RiffBytes.h"
 #include "support/TempDir.h"
-#include "wavesets/Bytes.h"
-
-#include "host/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +20,10 @@ class HostWithWavesets : public ::testing::Test {
         WriteBytes(host_ / "Samples" / "layers.nsp", NspProgram(12));
         WriteBytes(host_ / "Samples" / "bank.wav", bank);
         WriteBytes(host_ / "Samples" / "cut.sf2", bank.substr(0, bank.find("Organ")));
-        Settings.InstallDir = host_.Path() / "";
     }
-    void TearDown() override { Settings.InstallDir.clear(); }
 
     TempDir host_;
+    const fs::path installDir_ = host_.Path() / "";
 };
 
 std::vector<std::string> Waves(const TSarvikWaveset& document) {
@@ -58,7 +55,7 @@ TEST_F(HostWithWavesets, TheWavesetFileIsListedByItsExtension) {
     };
     for (const Case& c : cases) {
         RecordingView view;
-        TSarvikWaveset document(&view);
+        TSarvikWaveset document(&view, installDir_);
         document.Samples().Assign({"stale"});
         view.Log.clear();
         document.SetWavesetFile(c.file);
@@ -70,7 +67,7 @@ TEST_F(HostWithWavesets, TheWavesetFileIsListedByItsExtension) {
 }
 
 TEST_F(HostWithWavesets, EmptyWavesGetTheFirstEntryAndGivenOnesStay) {
-    TSarvikWaveset document;
+    TSarvikWaveset document(nullptr, installDir_);
     document.Oscillators()[1]->Instruments()[0]->SetWave("Piano");
     document.Oscillators()[2]->AddInstrument().SetWave("Not in the bank");
     document.SetWavesetFile("bank.sf2");
@@ -83,7 +80,7 @@ TEST_F(HostWithWavesets, ADamagedBankIsReportedAndTheFileStillLoadsWhole) {
     WriteBytes(host_ / "song.txt", "'Song\r\n'-\r\n\r\nwaveset = cut.sf2, 1, 2, 3\r\nosc = 1\r\n"
                                    "instrument = Strings\r\nvolume = 100\r\n");
     RecordingView view;
-    TSarvikWaveset document(&view);
+    TSarvikWaveset document(&view, installDir_);
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
     EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
     EXPECT_TRUE(view.Problems.empty());
@@ -98,7 +95,7 @@ TEST_F(HostWithWavesets, ADamagedBankIsReportedAndTheFileStillLoadsWhole) {
 TEST_F(HostWithWavesets, LoadingFillsEmptyWavesWithTheFirstSortedEntry) {
     WriteBytes(host_ / "song.txt", "waveset = Bank.sf2\r\nosc = 2\r\ninstrument = Organ\r\n"
                                    "instrument =\r\n");
-    TSarvikWaveset document;
+    TSarvikWaveset document(nullptr, installDir_);
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
     // Waves the file leaves empty take "bass"; an explicit empty line empties one again.
     EXPECT_EQ(Waves(document), (std::vector<std::string>{"bass", "bass", "Organ", "", "bass"}));
@@ -110,7 +107,7 @@ TEST_F(HostWithWavesets, WavesetsNamedOnManyLinesAreEachReadAndReportedOnce) {
                                    "osc = 2\r\ninstrument =\r\nwaveset = cut.sf2\r\n"
                                    "waveset = BANK.sf2\r\n");
     RecordingView view;
-    TSarvikWaveset document(&view);
+    TSarvikWaveset document(&view, installDir_);
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
     EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
     // Each line fills the waves left empty with what its own waveset lists.

@@ -1,11 +1,10 @@
 #include "support/FakeRegistry.h"
+#include "support/RiffBytes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
-#include "wavesets/Bytes.h"
 
 #include "app/Application.h"
 #include "app/Main.h"
-#include "app/QdAction.h"
 #include "controls/DIBContainer.h"
 #include "controls/DIBEdit.h"
 #include "controls/DIBGlyphButton.h"
@@ -17,7 +16,8 @@
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
 #include "editor/SarvikFileFrm.h"
-#include "host/Settings.h"
+#include "support/ScopedSettings.h"
+#include "uikit/QdAction.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -76,13 +76,11 @@ struct Fixture {
         WriteBytes(Host / "Samples" / "bank.sf2",
                    Bank(InstRecords({"Piano", "bass", "Organ", "EOI"})));
         WriteBytes(Host / "Samples" / "other.sf2", Bank(InstRecords({"Zither", "Harp", "EOI"})));
-        Settings.InstallDir = Host.Path() / "";
-        Window = std::make_unique<TFrmSarvikFile>();
+        Window = std::make_unique<TFrmSarvikFile>(SarvikFileServices{Host.Path() / ""});
         Window->NewFile();
         Window->show();
         QApplication::setActiveWindow(Window.get());
     }
-    ~Fixture() { Settings.InstallDir.clear(); }
 };
 
 } // namespace
@@ -489,7 +487,7 @@ class EditorWindowTest : public QObject {
         FakeRegistry registry;
         fs::create_directories(dir / "Samples");
         WriteBytes(dir / "Samples" / "bank.sf2", Bank(InstRecords({"Piano", "bass", "EOI"})));
-        Settings.InstallDir = dir.Path() / "";
+        const ScopedSettings restored;
         {
             TFrmMain main(registry, dir / "quillkit");
             Settings.InstallDir = dir.Path() / "";
@@ -534,7 +532,6 @@ class EditorWindowTest : public QObject {
         QVERIFY(window->SaveToFile({}));
         QCOMPARE(ReadBytes(dir / "pad.txt"), expected);
         QCOMPARE(prompts.Messages.size(), 0);
-        Settings.InstallDir.clear();
     }
 
   private:

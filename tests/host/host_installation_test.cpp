@@ -1,8 +1,7 @@
 #include "host/HostInstallation.h"
-#include "host/Settings.h"
 #include "support/TempDir.h"
 
-#include "document/Utf.h"
+#include "base/Utf.h"
 
 #include <gtest/gtest.h>
 
@@ -125,15 +124,13 @@ TEST(HostInstallation, EntriesAndViewsAreTriedInOrderUntilOneHasText) {
         for (const auto& [view, key, value] : c.values) {
             registry.Set(view, key, value);
         }
-        Settings.InstallDir.clear();
         std::vector<std::string> messages;
-        FindHostInstallation(registry,
-                             [&](const std::string& message) { messages.push_back(message); });
-        EXPECT_EQ(Settings.InstallDir.string(), c.installDir) << c.what;
+        const std::filesystem::path installDir = FindHostInstallation(
+            registry, [&](const std::string& message) { messages.push_back(message); });
+        EXPECT_EQ(installDir.string(), c.installDir) << c.what;
         EXPECT_EQ(messages, c.messages) << c.what;
         EXPECT_EQ(registry.Reads, c.reads) << c.what;
     }
-    Settings.InstallDir.clear();
 }
 
 TEST(HostInstallation, SettingsFileLiesBesideTheProgram) {
@@ -153,17 +150,12 @@ TEST(HostInstallation, UnreadableSettingsFileIsReportedAndTheHostStillFound) {
     const auto report = [&](const std::string& message) { messages.push_back(message); };
 
     WriteBytes(dir / "quillkit.ini", "[anything]\nkey=value\n");
-    Settings.InstallDir.clear();
-    LoadSettings(dir / "quillkit", registry, report);
+    EXPECT_EQ(LoadSettings(dir / "quillkit", registry, report).string(), "C:/Host/");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Settings.InstallDir.string(), "C:/Host/");
 
     std::filesystem::remove(dir / "quillkit.ini");
     std::filesystem::create_directory(dir / "quillkit.ini"); // exists, cannot be read as a file
-    Settings.InstallDir.clear();
-    LoadSettings(dir / "quillkit", registry, report);
+    EXPECT_EQ(LoadSettings(dir / "quillkit", registry, report).string(), "C:/Host/");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("quillkit.ini"), std::string::npos) << messages[0];
-    EXPECT_EQ(Settings.InstallDir.string(), "C:/Host/");
-    Settings.InstallDir.clear();
 }

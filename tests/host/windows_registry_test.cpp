@@ -1,7 +1,6 @@
 #include "UninstallEntries.h"
 
 #include "host/HostInstallation.h"
-#include "host/Settings.h"
 #include "host/WindowsRegistryReader.h"
 
 #include <gtest/gtest.h>
@@ -88,13 +87,11 @@ TEST(WindowsRegistry, UninstallEntriesGiveTheHostFolderInViewAndEditionOrder) {
         }
         WindowsRegistryReader registry;
         std::vector<std::string> messages;
-        Settings.InstallDir.clear();
-        FindHostInstallation(registry,
-                             [&](const std::string& message) { messages.push_back(message); });
-        EXPECT_EQ(Settings.InstallDir.native(), c.installDir) << c.what;
+        const std::filesystem::path installDir = FindHostInstallation(
+            registry, [&](const std::string& message) { messages.push_back(message); });
+        EXPECT_EQ(installDir.native(), c.installDir) << c.what;
         EXPECT_EQ(messages, c.messages) << c.what;
     }
-    Settings.InstallDir.clear();
 }
 
 TEST(WindowsRegistry, EachViewIsReadOnItsOwn) {

@@ -1,9 +1,8 @@
 #include "host/HostInstallation.h"
-#include "host/Settings.h"
 #include "host/WineRegistryReader.h"
 #include "support/TempDir.h"
 
-#include "document/Utf.h"
+#include "base/Utf.h"
 
 #include <gtest/gtest.h>
 
@@ -52,15 +51,13 @@ TEST(WineRegistry, UninstallEntriesOfThePrefixGiveTheHostFolder) {
         MakePrefix(prefix.Path(), c.fixture, c.folders);
         WineRegistryReader registry(prefix.Path());
         std::vector<std::string> messages;
-        Settings.InstallDir.clear();
-        FindHostInstallation(registry,
-                             [&](const std::string& message) { messages.push_back(message); });
+        const fs::path installDir = FindHostInstallation(
+            registry, [&](const std::string& message) { messages.push_back(message); });
         const std::string expected =
             c.installDir.empty() ? "" : (fs::canonical(prefix / "drive_c") / c.installDir).string();
-        EXPECT_EQ(Settings.InstallDir.string(), expected) << c.fixture;
+        EXPECT_EQ(installDir.string(), expected) << c.fixture;
         EXPECT_EQ(messages, c.messages) << c.fixture;
     }
-    Settings.InstallDir.clear();
 }
 
 TEST(WineRegistry, NoPrefixOrNoRegistryFileMeansNoInstallation) {
@@ -69,10 +66,9 @@ TEST(WineRegistry, NoPrefixOrNoRegistryFileMeansNoInstallation) {
         WineRegistryReader registry(prefix);
         EXPECT_EQ(registry.ReadString(RegistryView::Bits32, "SOFTWARE\\X", "UninstallString"),
                   std::nullopt);
-        Settings.InstallDir.clear();
-        FindHostInstallation(registry,
-                             [](const std::string& message) { ADD_FAILURE() << message; });
-        EXPECT_TRUE(Settings.InstallDir.empty());
+        EXPECT_TRUE(FindHostInstallation(registry, [](const std::string& message) {
+                        ADD_FAILURE() << message;
+                    }).empty());
     }
 }
 

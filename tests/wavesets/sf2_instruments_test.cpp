@@ -1,4 +1,4 @@
-#include "Bytes.h"
+#include "support/RiffBytes.h"
 
 #include "wavesets/Errors.h"
 #include "wavesets/Sf2Utils.h"

@@ -1,4 +1,4 @@
-#include "document/TextFile.h"
+#include "base/TextFile.h"
 #include "support/TempDir.h"
 #include "wavesets/Errors.h"
 #include "wavesets/FileStream.h"

@@ -1,0 +1,178 @@
+#include "base/TextFile.h"
+
+#include "base/NativeFiles.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include "base/CodePage.h"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string SystemMessage(int error) {
+    return std::generic_category().message(error);
+}
+
+[[noreturn]] void Fail(const char* what, const fs::path& path, const std::string& reason) {
+    throw FileError(std::string(what) + " \"" + PathText(path) + "\". " + reason);
+}
+
+// Where the bytes really go when `path` is a symbolic link (or a chain of them).
+fs::path FollowLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) {
+            return path;
+        }
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) {
+            Fail("Cannot create file", path, ec.message());
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    Fail("Cannot create file", path, SystemMessage(ELOOP));
+}
+
+// Opens a new file beside `target` that no one else has, for writing.
+FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    const fs::path directory = target.parent_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // A short name of its own: the target's name may already be as long as the
+        // folder allows.
+        const fs::path name(".quillkit-" + std::to_string(random() % 1000000U) + ".tmp");
+        temporary = directory.empty() ? name : directory / name;
+        errno = 0;
+        // Never reuse a file that is already there.
+        if (FilePtr file = CreateNewFile(temporary)) {
+            return file;
+        }
+        if (errno != EEXIST) {
+            Fail("Cannot create file", target, SystemMessage(errno));
+        }
+    }
+    Fail("Cannot create file", target, SystemMessage(EEXIST));
+}
+
+} // namespace
+
+std::string PathText(const fs::path& path) {
+#ifdef _WIN32
+    // Messages are code-page text there; path::string() would give UTF-8, or throw.
+    return WideToCodePage(path.native());
+#else
+    return path.string();
+#endif
+}
+
+bool IsRegularFile(const fs::path& path) noexcept {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+std::string ReadFileBytes(const fs::path& path) {
+    errno = 0;
+    FilePtr file = OpenForReading(path);
+    if (!file) {
+        ThrowOpenError(path, errno);
+    }
+    std::string bytes;
+    // The size is only a hint for the first allocation; the loop reads what is there.
+    std::error_code ec;
+    if (const std::uintmax_t size = fs::file_size(path, ec);
+        !ec && size < (std::uintmax_t{1} << 30)) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    char buffer[65536];
+    for (;;) {
+        const std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.append(buffer, count);
+        if (count < sizeof buffer) {
+            break;
+        }
+    }
+    if (std::ferror(file.get())) {
+        Fail("Cannot read file", path, SystemMessage(errno));
+    }
+    return bytes;
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path target = FollowLinks(path);
+    // The new file replaces the old one by a rename, which the folder allows even where
+    // the file itself is read-only; a file its owner may not write is refused instead.
+    errno = 0;
+    if (!OpenForUpdating(target) && errno != ENOENT) {
+        Fail("Cannot create file", target, SystemMessage(errno));
+    }
+    fs::path temporary;
+    FilePtr file = CreateTemporaryBeside(target, temporary);
+    try {
+        errno = 0;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+            std::fflush(file.get()) != 0) {
+            Fail("Cannot write file", target, SystemMessage(errno));
+        }
+        errno = 0;
+        if (std::fclose(file.release()) != 0) {
+            Fail("Cannot write file", target, SystemMessage(errno));
+        }
+        std::error_code ec;
+#ifndef _WIN32
+        // Windows keeps no permission bits; its read-only mark makes the rename fail.
+        const fs::file_status old = fs::status(target, ec);
+        if (fs::exists(old)) {
+            fs::permissions(temporary, old.permissions(), fs::perm_options::replace, ec);
+            if (ec) {
+                Fail("Cannot write file", target, ec.message());
+            }
+        }
+#endif
+        ec = RenameReplacing(temporary, target);
+        if (ec) {
+            Fail("Cannot write file", target, ec.message());
+        }
+    } catch (...) {
+        file.reset();
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw;
+    }
+}
+
+void ThrowOpenError(const fs::path& path, const std::string& reason) {
+    Fail("Cannot open file", path, reason);
+}
+
+void ThrowOpenError(const fs::path& path, int error) {
+    ThrowOpenError(path, SystemMessage(error));
+}
+
+void EnsureRegularFile(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
+        ThrowOpenError(path, ENOENT);
+    }
+    if (fs::is_directory(status)) {
+        ThrowOpenError(path, EISDIR);
+    }
+    if (!fs::is_regular_file(status)) {
+        ThrowOpenError(path, "Not a regular file");
+    }
+}
+
+void EnsureReadableFile(const fs::path& path) {
+    EnsureRegularFile(path);
+    errno = 0;
+    if (!OpenForReading(path)) {
+        ThrowOpenError(path, errno);
+    }
+}

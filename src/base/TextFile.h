@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A file that could not be opened, read or written; the message names the file and
+// carries the system's own explanation.
+class FileError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The path as text for messages, in the bytes the user would recognise.
+std::string PathText(const std::filesystem::path& path);
+
+// True for a regular file (after following links); never throws.
+bool IsRegularFile(const std::filesystem::path& path) noexcept;
+
+// The whole content of a regular file. Throws FileError.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+// Writes `bytes` to a temporary file beside `path` (beside the file a link points
+// to) and renames it over that file, so that a failure at any step leaves the old
+// file whole. Keeps the old file's permission bits. Throws FileError.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Throws FileError unless `path` is a regular file (links followed). Made before
+// opening: opening a pipe or a device could block or have effects.
+void EnsureRegularFile(const std::filesystem::path& path);
+
+// Throws FileError unless `path` is a regular file that can be opened for reading.
+void EnsureReadableFile(const std::filesystem::path& path);
+
+// Throws the FileError of a file that could not be opened: the file's name and
+// `reason`, or the system's text for the errno value `error`.
+[[noreturn]] void ThrowOpenError(const std::filesystem::path& path, const std::string& reason);
+[[noreturn]] void ThrowOpenError(const std::filesystem::path& path, int error);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "document/SarvikView.h"
+
+#include <cstdint>
+#include <string>
+
+// How a knob's position reads out and what the file stores for it.
+enum class KnobScale {
+    // The file holds the position divided by FileFactor, truncated.
+    Linear,
+    // The file holds milliseconds on a square-law curve over the knob's range that
+    // reaches FileFactor milliseconds at the end.
+    SquareLaw,
+};
+enum class KnobReadout { Percent, Milliseconds, Semitones };
+
+// One kind of knob: its range and steps, the file's unit and the read-out's unit.
+struct KnobKind {
+    std::int32_t Min;
+    std::int32_t Max;
+    std::int32_t SmallChange;
+    std::int32_t PageSize;
+    KnobScale Scale;
+    std::int32_t FileFactor;
+    KnobReadout Readout;
+    // Percent: the whole range in this many steps; Semitones: this many over the range.
+    std::int32_t ReadoutSteps;
+
+    std::int32_t Range() const { return Max - Min; }
+};
+
+// Chorus, reverb and delay.
+inline constexpr KnobKind EffectKnob{0, 512, 1, 5, KnobScale::Linear, 4, KnobReadout::Percent, 128};
+inline constexpr KnobKind VolumeKnob{0, 512, 1, 1, KnobScale::Linear, 4, KnobReadout::Percent, 128};
+inline constexpr KnobKind TimeKnob{
+    0, 10000, 20, 50, KnobScale::SquareLaw, 10000, KnobReadout::Milliseconds, 0};
+inline constexpr KnobKind TransposeKnob{
+    -192, 192, 1, 1, KnobScale::Linear, 8, KnobReadout::Semitones, 48};
+
+// The kind of each knob of an instrument strip.
+const KnobKind& KindOf(InstrumentKnob knob);
+
+// The value the file stores for `position`, and the position a stored value gives.
+std::int32_t FileValue(const KnobKind& kind, std::int32_t position);
+std::int32_t PositionOfFileValue(const KnobKind& kind, std::int32_t value);
+
+// What the knob's label shows at `position`: "45%", "250 ms", "-12".
+std::string ReadoutText(const KnobKind& kind, std::int32_t position);

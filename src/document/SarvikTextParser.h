@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TSarvikWaveset;
+
+// Fills `document` from the lines of a Sarvik file; false at the first line that
+// cannot be placed, with what the earlier lines set kept.
+bool ParseSarvikText(TSarvikWaveset& document, const std::vector<std::string>& lines);

@@ -1,0 +1,108 @@
+#include "uikit/QtPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+bool RunDialog(FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), settings.Title, settings.InitialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+    const QStringList filters = QtNameFilters(settings.Filter);
+    dialog.setNameFilters(filters);
+    const int index = std::max(settings.FilterIndex, 1) - 1;
+    if (index < filters.size()) {
+        dialog.selectNameFilter(filters[index]);
+    }
+    if (!settings.FileName.isEmpty()) {
+        dialog.selectFile(settings.FileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    settings.FileName = dialog.selectedFiles().constFirst();
+    settings.FilterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return true;
+}
+
+} // namespace
+
+QStringList QtNameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const qsizetype open = description.lastIndexOf(u'(');
+        if (open > 0) {
+            description = description.left(open).trimmed();
+        }
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            if (pattern == QStringLiteral("*.*")) {
+                patterns << QStringLiteral("*");
+                continue;
+            }
+            patterns << pattern;
+#ifndef _WIN32
+            // The host's files come from a file system that ignores letter case.
+            if (pattern.toUpper() != pattern) {
+                patterns << pattern.toUpper();
+            }
+#endif
+        }
+        result << QStringLiteral("%1 (%2)").arg(description, patterns.join(u' '));
+    }
+    return result;
+}
+
+MessageAnswer QtPrompts::Message(const MessageRequest& request) {
+    QMessageBox box(ToQt(request.Icon), request.Caption, request.Text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    if (request.Buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.DefaultButton == MessageAnswer::Yes ? QMessageBox::Yes
+                                                                         : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Dismissed;
+    }
+}
+
+bool QtPrompts::RunOpenDialog(FileDialogSettings& dialog) {
+    return RunDialog(dialog, QFileDialog::AcceptOpen);
+}
+
+bool QtPrompts::RunSaveDialog(FileDialogSettings& dialog) {
+    return RunDialog(dialog, QFileDialog::AcceptSave);
+}

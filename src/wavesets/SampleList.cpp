@@ -1,0 +1,25 @@
+#include "wavesets/SampleList.h"
+
+#include <algorithm>
+
+namespace {
+
+unsigned char Folded(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+}
+
+} // namespace
+
+bool SampleNameLess(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Folded(x) < Folded(y); });
+}
+
+void TSampleList::Assign(std::vector<std::string> names) {
+    // A stable sort gives what sorting after every addition would give, in O(n log n).
+    std::stable_sort(names.begin(), names.end(), [](const std::string& x, const std::string& y) {
+        return SampleNameLess(x, y);
+    });
+    names_ = std::move(names);
+}

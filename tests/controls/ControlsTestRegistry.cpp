@@ -1,6 +1,0 @@
-#include "ControlsTestRegistry.h"
-
-std::vector<TestFactory>& RegisteredTests() {
-    static std::vector<TestFactory> tests;
-    return tests;
-}

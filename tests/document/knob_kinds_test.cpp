@@ -1,0 +1,38 @@
+#include "document/KnobKinds.h"
+
+#include <gtest/gtest.h>
+
+TEST(KnobKinds, ReadoutsAndFileValuesFollowEachKind) {
+    struct Case {
+        const char* what;
+        const KnobKind& kind;
+        std::int32_t position;
+        const char* readout;
+        std::int32_t fileValue;
+    };
+    const Case cases[] = {
+        {"effect at its end", EffectKnob, 512, "100%", 128},
+        {"effect one step below", EffectKnob, 511, "100%", 127},
+        {"volume", VolumeKnob, 400, "78%", 100},
+        {"hold", TimeKnob, 1581, "250 ms", 250},
+        {"blend at its end", TimeKnob, 10000, "10000 ms", 10000},
+        {"transpose an octave down", TransposeKnob, -96, "-12", -12},
+        {"transpose half a semitone: halves to even", TransposeKnob, 4, "0", 0},
+        {"transpose one and a half", TransposeKnob, 12, "2", 1},
+        {"transpose below zero truncates toward it", TransposeKnob, -4, "0", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadoutText(c.kind, c.position), c.readout) << c.what;
+        EXPECT_EQ(FileValue(c.kind, c.position), c.fileValue) << c.what;
+    }
+}
+
+TEST(KnobKinds, StoredValuesGiveTheirPositions) {
+    EXPECT_EQ(PositionOfFileValue(EffectKnob, 128), 512);
+    EXPECT_EQ(PositionOfFileValue(TransposeKnob, -12), -96);
+    EXPECT_EQ(PositionOfFileValue(TimeKnob, 250), 1581);
+    EXPECT_EQ(PositionOfFileValue(TimeKnob, -5), 0);
+    EXPECT_EQ(PositionOfFileValue(VolumeKnob, 0x7FFFFFFF), 0x7FFFFFFF); // held, not wrapped
+    EXPECT_EQ(KindOf(InstrumentKnob::Blend).Max, 10000);
+    EXPECT_EQ(KindOf(InstrumentKnob::Transpose).Min, -192);
+}
