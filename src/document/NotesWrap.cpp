@@ -71,3 +71,20 @@ std::string WrapNotes(std::string_view notes) {
 std::vector<std::string> WrappedNoteLines(std::string_view notes) {
     return SplitLines(WrapNotes(notes));
 }
+
+bool HasJoinedLineBreak(std::string_view notes) {
+    bool previousHasText = false;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = notes.find_first_of("\r\n", start);
+        const bool hasText = !TrimBlanks(notes.substr(start, end - start)).empty();
+        if (start > 0 && previousHasText && hasText) {
+            return true;
+        }
+        if (end == std::string_view::npos) {
+            return false;
+        }
+        previousHasText = hasText;
+        start = end + (notes.compare(end, 2, CRLF) == 0 ? 2 : 1);
+    }
+}

@@ -9,5 +9,9 @@
 // inside quotes. Returns the text with the breaks inserted.
 std::string WrapNotes(std::string_view notes);
 
+// Whether the notes break a line between two lines with text: reading the file joins
+// such lines into one paragraph (only an empty line keeps paragraphs apart).
+bool HasJoinedLineBreak(std::string_view notes);
+
 // The lines the notes occupy in the file header, after wrapping.
 std::vector<std::string> WrappedNoteLines(std::string_view notes);

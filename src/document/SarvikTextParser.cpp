@@ -75,6 +75,9 @@ class SarvikTextParser {
         std::vector<std::string> NoteLines;
         std::int32_t Oscillator = 0;
         std::int32_t Instrument = -1;
+        // An underline below no name: the name was cleared on purpose, and stays so
+        // when the waveset line would otherwise make the name follow the file.
+        bool EmptyNameGiven = false;
     } state_;
 };
 
@@ -106,6 +109,8 @@ bool SarvikTextParser::Parse(const std::vector<std::string>& lines) {
         if (state_.Stage == ParseStage::Header) {
             if (!comment.empty() && comment.front() == '-') {
                 state_.Stage = ParseStage::Notes;
+                // Written for notes under no name; a longer underline is an old file's.
+                state_.EmptyNameGiven = comment == "-" && document_.WavesetName().empty();
             } else {
                 document_.SetWavesetName(std::string(comment));
             }
@@ -221,6 +226,9 @@ void SarvikTextParser::ParseWavesetValue(std::string_view value) {
         file = std::string(value);
     }
     document_.SetWavesetFile(file);
+    if (state_.EmptyNameGiven && !document_.WavesetName().empty()) {
+        document_.SetWavesetName({});
+    }
     const std::int32_t chorus = ParseIntegerOr0(TakeField(rest));
     const std::int32_t reverb = ParseIntegerOr0(TakeField(rest));
     const std::int32_t delay = ParseIntegerOr0(TrimBlanks(rest));

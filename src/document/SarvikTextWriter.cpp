@@ -34,6 +34,7 @@ std::string TSarvikWaveset::BuildText() const {
     }
     text.reserve(size);
 
+    const std::vector<std::string> noteLines = WrappedNoteLines(notes_);
     if (!wavesetName_.empty()) {
         text += '\'';
         text += wavesetName_;
@@ -41,8 +42,11 @@ std::string TSarvikWaveset::BuildText() const {
         text += '\'';
         text.append(wavesetName_.size(), '-');
         text += CRLF;
+    } else if (!noteLines.empty()) {
+        // Without an underline the reader would take every notes line for the name.
+        text += "'-";
+        text += CRLF;
     }
-    const std::vector<std::string> noteLines = WrappedNoteLines(notes_);
     for (const std::string& line : noteLines) {
         text += '\'';
         text += line;

@@ -8,8 +8,10 @@
 #include "controls/HighlightDIB.h"
 #include "controls/SkinImages.h"
 #include "document/KnobKinds.h"
+#include "document/NotesWrap.h"
 #include "document/SampleCaptions.h"
 #include "editor/InstrumentStripView.h"
+#include "editor/NameEdit.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
 #include "uikit/ByteText.h"
@@ -148,9 +150,8 @@ void TFrmSarvikFile::CreateWavesetPage() {
     auto* description = new QGroupBox(QStringLiteral(" Waveset Description "), TabSarvikWaveset);
     description->setGeometry(12, 152, 289, 217);
     Label(description, QStringLiteral("Waveset name"), 12, 20);
-    EdtWavesetName = new QLineEdit(description);
+    EdtWavesetName = new TNameEdit(description);
     EdtWavesetName->setGeometry(12, 36, 265, 21);
-    MakeLineField(EdtWavesetName);
     EdtWavesetName->setAccessibleName(QStringLiteral("Waveset name"));
     connect(EdtWavesetName, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { EdtWavesetNameChange(); }); });
@@ -162,6 +163,17 @@ void TFrmSarvikFile::CreateWavesetPage() {
     MmoSarvikWavesetNotes->setAccessibleName(QStringLiteral("Notes about the waveset"));
     connect(MmoSarvikWavesetNotes, &QPlainTextEdit::textChanged, this,
             [this] { RunGuarded([this] { MmoSarvikWavesetNotesChange(); }); });
+    LblNotesJoined = new QLabel(
+        QStringLiteral("Single line breaks are joined when the file is read; leave an empty "
+                       "line between paragraphs."),
+        description);
+    LblNotesJoined->setObjectName(QStringLiteral("LblNotesJoined"));
+    LblNotesJoined->setWordWrap(true);
+    LblNotesJoined->setGeometry(12, 173, 265, 40);
+    LblNotesJoined->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblNotesJoined->hide();
+    connect(MmoSarvikWavesetNotes, &QPlainTextEdit::textChanged, this,
+            &TFrmSarvikFile::UpdateNotesJoinedNote);
 
     Label(TabSarvikWaveset, QStringLiteral("Sarvik file view"), 328, 4);
     MmoSarvikTxt = new QPlainTextEdit(TabSarvikWaveset);
@@ -370,6 +382,13 @@ void TFrmSarvikFile::EdtWavesetNameChange() {
     }
 }
 
+void TFrmSarvikFile::UpdateNotesJoinedNote() {
+    // The field gives room to the note while it shows.
+    const bool joined = HasJoinedLineBreak(TextToBytes(MmoSarvikWavesetNotes->NotesText()));
+    LblNotesJoined->setVisible(joined);
+    MmoSarvikWavesetNotes->resize(MmoSarvikWavesetNotes->width(), joined ? 91 : 121);
+}
+
 void TFrmSarvikFile::MmoSarvikWavesetNotesChange() {
     if (!waveset_->IsUpdating()) {
         waveset_->SetNotes(TextToBytes(MmoSarvikWavesetNotes->NotesText()));
@@ -533,8 +552,11 @@ void TFrmSarvikFile::SetFieldText(SarvikField field, const std::string& text) {
         break;
     }
     case SarvikField::Notes: {
-        const QSignalBlocker quiet(MmoSarvikWavesetNotes);
-        MmoSarvikWavesetNotes->SetNotesText(shown);
+        {
+            const QSignalBlocker quiet(MmoSarvikWavesetNotes);
+            MmoSarvikWavesetNotes->SetNotesText(shown);
+        }
+        UpdateNotesJoinedNote();
         break;
     }
     }

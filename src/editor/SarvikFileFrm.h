@@ -22,6 +22,7 @@ class TDIBContainer;
 class TDIBEdit;
 class TDIBKnob;
 class TInstrumentStripView;
+class TNameEdit;
 class TNotesMemo;
 class TOscillatorBox;
 class TQdAction;
@@ -84,8 +85,9 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     QLabel* LblSarvikChorus;
     QLabel* LblSarvikReverb;
     QLabel* LblSarvikDelay;
-    QLineEdit* EdtWavesetName;
+    TNameEdit* EdtWavesetName;
     TNotesMemo* MmoSarvikWavesetNotes;
+    QLabel* LblNotesJoined;
     QPlainTextEdit* MmoSarvikTxt;
     QPlainTextEdit* MmoDebug;
     QListWidget* LstDebug;
@@ -112,6 +114,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void EdtWavesetChange();
     void EdtWavesetNameChange();
     void MmoSarvikWavesetNotesChange();
+    void UpdateNotesJoinedNote();
     void BtnBrowseWavesetFileClick();
     void PopupSampleListPopup();
     void ClickChooseSample(int tag);

@@ -68,3 +68,16 @@ TEST(NotesWrap, LongNotesBreakIntoLinesOfAtMost71Columns) {
     }
     EXPECT_EQ(joined, notes);
 }
+
+TEST(NotesWrap, OnlyBreaksBetweenTwoLinesWithTextAreJoinedOnReading) {
+    struct Case {
+        const char* notes;
+        bool joined;
+    };
+    for (const Case c :
+         {Case{"", false}, Case{"one", false}, Case{"one\r\ntwo", true},
+          Case{"one\r\n\r\ntwo", false}, Case{"one\r\n", false}, Case{"one\r\n  \r\ntwo", false},
+          Case{"\r\none", false}, Case{"a\r\n\r\nb\r\nc", true}}) {
+        EXPECT_EQ(HasJoinedLineBreak(c.notes), c.joined) << c.notes;
+    }
+}

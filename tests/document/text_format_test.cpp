@@ -110,9 +110,10 @@ TEST(SarvikText, HeaderWritesNameUnderlineNotesAndOneEmptyLine) {
     const Case cases[] = {
         {"", "", ""},
         {"Pad", "", "'Pad\r\n'---\r\n\r\n"},
-        {"", "Only notes", "'Only notes\r\n\r\n"},
+        // A lone underline, or the reader would take the notes for the name.
+        {"", "Only notes", "'-\r\n'Only notes\r\n\r\n"},
         {"N", "one\r\n\r\ntwo\r\n", "'N\r\n'-\r\n'one\r\n'\r\n'two\r\n\r\n"},
-        {"", "\r\n", "'\r\n\r\n"},
+        {"", "\r\n", "'-\r\n'\r\n\r\n"},
     };
     for (const Case& c : cases) {
         TSarvikWaveset document;
@@ -120,6 +121,48 @@ TEST(SarvikText, HeaderWritesNameUnderlineNotesAndOneEmptyLine) {
         document.SetNotes(c.notes);
         const std::string text = document.BuildText();
         EXPECT_EQ(text.substr(0, text.find("waveset = ")), c.header) << c.name << "|" << c.notes;
+    }
+}
+
+TEST(SarvikText, NamesAndNotesComeBackAsWrittenAndTheSecondWriteIsTheFirst) {
+    const std::string longNotes = [] {
+        std::string notes;
+        while (notes.size() < 1024) {
+            notes += "word" + std::to_string(notes.size()) + " ";
+        }
+        notes.resize(1024);
+        notes.back() = 'x'; // a trailing blank is trimmed like any other
+        return notes;
+    }();
+    struct Case {
+        const char* what;
+        std::string header; // as a file holds it, before the waveset line
+        std::string name;
+        std::string notes; // as read back
+    };
+    const Case cases[] = {
+        {"no header: the name follows the waveset file", "", "a.sf2", ""},
+        {"a name alone", "'Pad\r\n'---\r\n", "Pad", ""},
+        {"notes without a name", "'-\r\n'Soft and slow.\r\n", "", "Soft and slow.\r\n"},
+        {"notes of one line", "'Pad\r\n'---\r\n'Soft.\r\n", "Pad", "Soft.\r\n"},
+        {"paragraphs", "'Pad\r\n'---\r\n'one\r\n'\r\n'two\r\n", "Pad", "one\r\n\r\ntwo\r\n"},
+        {"single breaks are joined", "'-\r\n'one\r\n'two\r\n", "", "one two\r\n"},
+        {"a hand-made name with a leading hyphen is the underline",
+         "'-Dark Pad\r\n'---------\r\n'Soft.\r\n", "a.sf2", "--------- Soft.\r\n"},
+        {"notes of 1024 characters, wrapped and joined", "'-\r\n'" + longNotes + "\r\n", "",
+         longNotes + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        TSarvikWaveset document;
+        ASSERT_TRUE(document.ParseLines(LinesOf(c.header + "\r\nwaveset = a.sf2\r\n"))) << c.what;
+        EXPECT_EQ(document.WavesetName(), c.name) << c.what;
+        EXPECT_EQ(document.Notes(), c.notes) << c.what;
+        const std::string first = document.BuildText();
+        TSarvikWaveset reread;
+        ASSERT_TRUE(reread.ParseLines(LinesOf(first))) << c.what;
+        EXPECT_EQ(reread.WavesetName(), c.name) << c.what;
+        EXPECT_EQ(reread.Notes(), c.notes) << c.what;
+        EXPECT_EQ(reread.BuildText(), first) << c.what;
     }
 }
 

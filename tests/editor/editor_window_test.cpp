@@ -13,6 +13,7 @@
 #include "controls/SkinImages.h"
 #include "editor/InstrumentStripView.h"
 #include "editor/KnobPressReset.h"
+#include "editor/NameEdit.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
 #include "editor/SarvikFileFrm.h"
@@ -20,6 +21,7 @@
 #include "uikit/QdAction.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +33,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextCursor>
+#include <QToolTip>
 
 #include <memory>
 
@@ -346,6 +349,60 @@ class EditorWindowTest : public QObject {
         f.Window->EdtWavesetName->end(false);
         QTest::keyClick(f.Window->EdtWavesetName, Qt::Key_A);
         QCOMPARE(f.Window->Waveset().WavesetName(), std::string(40000, 'n') + "a");
+    }
+
+    void theNameRefusesALeadingHyphenTypedOrPasted() {
+        Fixture f;
+        TNameEdit* name = f.Window->EdtWavesetName;
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Minus);
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(QToolTip::text(), TNameEdit::HyphenTip());
+        QTest::keyClicks(name, QStringLiteral("Dark-Pad"));
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Dark-Pad"));
+        name->home(false);
+        QTest::keyClick(name, Qt::Key_Minus);
+        QCOMPARE(name->text(), QStringLiteral("Dark-Pad"));
+        // Deleting what stood before a hyphen would bare it: refused as well.
+        name->setText(QStringLiteral("A-B"));
+        name->home(false);
+        QTest::keyClick(name, Qt::Key_Delete);
+        QCOMPARE(name->text(), QStringLiteral("A-B"));
+
+        QToolTip::hideText();
+        name->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("--Dark Pad"));
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("Dark Pad"));
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Dark Pad"));
+        QCOMPARE(QToolTip::text(), TNameEdit::HyphenTip());
+        // Pasted behind the start, a hyphen is part of the name.
+        QGuiApplication::clipboard()->setText(QStringLiteral("-2"));
+        name->end(false);
+        name->PasteName();
+        QCOMPARE(name->text(), QStringLiteral("Dark Pad-2"));
+    }
+
+    void aNoteTellsWhileTheNotesHoldASingleLineBreak() {
+        Fixture f;
+        TNotesMemo* notes = f.Window->MmoSarvikWavesetNotes;
+        QLabel* note = f.Window->LblNotesJoined;
+        notes->setFocus();
+        QTest::keyClicks(notes, QStringLiteral("one"));
+        QVERIFY(!note->isVisible());
+        QTest::keyClick(notes, Qt::Key_Return);
+        QVERIFY2(!note->isVisible(), "no second line yet");
+        QTest::keyClicks(notes, QStringLiteral("two"));
+        QVERIFY(note->isVisible());
+        QVERIFY(notes->geometry().bottom() < note->geometry().top());
+        QCOMPARE(note->text(), QStringLiteral("Single line breaks are joined when the file is "
+                                              "read; leave an empty line between paragraphs."));
+        notes->moveCursor(QTextCursor::StartOfLine);
+        QTest::keyClick(notes, Qt::Key_Return);
+        QVERIFY2(!note->isVisible(), "paragraphs apart");
+        QCOMPARE(f.Window->Waveset().Notes(), std::string("one\r\n\r\ntwo"));
+        f.Window->Waveset().SetNotes("a\r\nb");
+        QVERIFY(note->isVisible());
     }
 
     void typedNotesStopAt1024CharactersButLoadedNotesStayWhole() {
