@@ -33,7 +33,8 @@ double TimeOneStart(const char* self) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--child") == 0) {
-        return RunApplication(argc, argv, [](TFrmMain&) {
+        int childArgc = 1; // the editor takes only files to open
+        return RunApplication(childArgc, argv, [](TFrmMain&) {
             std::puts("shown");
             std::fflush(stdout);
             QApplication::quit();

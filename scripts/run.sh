@@ -9,4 +9,4 @@ cmake --build build --parallel "$(nproc)"
 # From the examples folder, so that without a host installation the demo's Samples
 # folder stands in for the host's.
 cd examples
-exec ../build/bin/quillkit
+exec ../build/bin/quillkit "$@"

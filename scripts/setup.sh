@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make python3
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev
   fonts-liberation2 fonts-dejavu-core
   "$@"

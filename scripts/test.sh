@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh clang-14 libclang-rt-14-dev
+scripts/setup.sh clang-14 libclang-rt-14-dev desktop-file-utils
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DQUILLKIT_SANITIZE=ON
 cmake --build build-tests --parallel "$(nproc)"
 

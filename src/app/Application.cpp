@@ -5,6 +5,7 @@
 #include "uikit/ByteText.h"
 #include "uikit/ErrorHandler.h"
 
+#include <QCommandLineParser>
 #include <QFont>
 #include <QTimer>
 
@@ -22,16 +23,31 @@ void InstallFontSubstitutes() {
 }
 
 int RunApplication(int& argc, char** argv, const std::function<void(TFrmMain&)>& onShown) {
-    QuillkitApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
+    QuillkitApplication application(argc, argv);
     InstallFontSubstitutes();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("An editor for the instrument files of the Sarvik synthesizer."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("Sarvik files to open, as Open does."),
+                                 QStringLiteral("[FILE...]"));
+    // Prints and exits for --help, --version and an unknown option.
+    parser.process(application);
 
     const std::unique_ptr<RegistryReader> registry = MakeSystemRegistryReader();
     TFrmMain mainWindow(*registry, TextToPath(QApplication::applicationFilePath()));
     mainWindow.show();
-    if (onShown) {
-        QTimer::singleShot(0, &mainWindow, [&mainWindow, onShown] { onShown(mainWindow); });
-    }
+    const QStringList files = parser.positionalArguments();
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, files, onShown] {
+        mainWindow.OpenFiles(files);
+        if (onShown) {
+            onShown(mainWindow);
+        }
+    });
     return QApplication::exec();
 }

@@ -14,14 +14,25 @@
 #include "uikit/ErrorHandler.h"
 #include "uikit/QdAction.h"
 
+#include "app/ApplicationIcon.h"
+#include "app/UserSettings.h"
+
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUrl>
 
 TFrmMain* FrmMain = nullptr;
@@ -40,6 +51,19 @@ TFrmBase* DocumentOf(const QMdiSubWindow* window) {
     return window ? qobject_cast<TFrmBase*>(window->widget()) : nullptr;
 }
 
+// How far each cascaded or newly placed window stands below and right of the last.
+int CascadeStep(const QMdiSubWindow& window) {
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return std::max(title, 16) + 4;
+}
+
+QSize MinimumFrameSize(const QMdiSubWindow& window) {
+    return window.minimumSizeHint().expandedTo(window.minimumSize());
+}
+
+const QString OpenDialogName = QStringLiteral("Open");
+const QString SaveDialogName = QStringLiteral("Save");
+
 } // namespace
 
 TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& programPath,
@@ -48,6 +72,9 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
     FrmMain = this;
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    // Every window, message box included, shows the program's own icon.
+    QApplication::setWindowIcon(ApplicationIcon());
+    setWindowIcon(QApplication::windowIcon());
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     resize(986, 465);
     setAcceptDrops(true);
@@ -57,8 +84,17 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
     SetSkinImages(imglstSkin_);
 
     clientArea_ = new QMdiArea(this);
+    clientArea_->setObjectName(QStringLiteral("ClientArea"));
+    // Windows reaching beyond the visible area are reached by scrolling, as in the
+    // classic multiple-document frame.
+    clientArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    clientArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(clientArea_);
     statusBar()->setFixedHeight(19);
+    documentPath_ = new QLabel(statusBar());
+    documentPath_->setObjectName(QStringLiteral("DocumentPath"));
+    documentPath_->setAccessibleName(QStringLiteral("Path of the active document"));
+    statusBar()->addPermanentWidget(documentPath_);
 
     CreateActions();
     CreateMenus();
@@ -67,6 +103,12 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
 
     LoadSettings(registry, programPath);
     LoadBackgroundTile();
+    ShowHostFolder();
+
+    const QByteArray geometry = UserSettings::MainWindowGeometry();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        FitToDocumentWindow();
+    }
 }
 
 TFrmMain::~TFrmMain() {
@@ -101,12 +143,32 @@ void TFrmMain::CreateActions() {
                                    &TFrmMain::ActWindowArrangeIconsExecute);
     ActWindowCascade->setObjectName(QStringLiteral("ActWindowCascade"));
     ActWindowTile->setObjectName(QStringLiteral("ActWindowTile"));
-    connect(ActWindowCascade, &QAction::triggered, clientArea_, &QMdiArea::cascadeSubWindows);
+    connect(ActWindowCascade, &QAction::triggered, this, &TFrmMain::ActWindowCascadeExecute);
     connect(ActWindowTile, &QAction::triggered, this, &TFrmMain::ActWindowTileExecute);
 
     ActNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     ActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    ActClose = new QAction(QStringLiteral("Close"), this);
+    ActClose->setObjectName(QStringLiteral("ActClose"));
+    ActClose->setShortcuts(QKeySequence::Close);
+    connect(ActClose, &QAction::triggered, clientArea_, &QMdiArea::closeActiveSubWindow);
+    ActClearRecentFiles = new QAction(QStringLiteral("Clear Recent Files"), this);
+    ActClearRecentFiles->setObjectName(QStringLiteral("ActClearRecentFiles"));
+    connect(ActClearRecentFiles, &QAction::triggered, this, [this] {
+        UserSettings::ClearRecentFiles();
+        UpdateRecentFilesMenu();
+    });
+    ActWindowNext = new QAction(QStringLiteral("Next Window"), this);
+    ActWindowNext->setObjectName(QStringLiteral("ActWindowNext"));
+    ActWindowNext->setShortcuts(QKeySequence::NextChild);
+    connect(ActWindowNext, &QAction::triggered, clientArea_, &QMdiArea::activateNextSubWindow);
+    ActWindowPrevious = new QAction(QStringLiteral("Previous Window"), this);
+    ActWindowPrevious->setObjectName(QStringLiteral("ActWindowPrevious"));
+    ActWindowPrevious->setShortcuts(QKeySequence::PreviousChild);
+    connect(ActWindowPrevious, &QAction::triggered, clientArea_,
+            &QMdiArea::activatePreviousSubWindow);
 }
 
 void TFrmMain::CreateMenus() {
@@ -120,6 +182,14 @@ void TFrmMain::CreateMenus() {
     file->addAction(ActSaveAs);
     file->addSeparator();
     file->addAction(ActExit);
+    // What this program adds comes after the classic items.
+    file->addSeparator();
+    recentFilesMenu_ = file->addMenu(QStringLiteral("Recent Files"));
+    recentFilesMenu_->setObjectName(QStringLiteral("RecentFiles1"));
+    recentFilesMenu_->setToolTipsVisible(true);
+    connect(recentFilesMenu_, &QMenu::aboutToShow, this, &TFrmMain::UpdateRecentFilesMenu);
+    UpdateRecentFilesMenu();
+    file->addAction(ActClose);
 
     // Kept for the skins the host may offer one day; there is only the default.
     QMenu* skin = menuBar()->addMenu(QStringLiteral("Skin"));
@@ -135,6 +205,11 @@ void TFrmMain::CreateMenus() {
     window->addAction(ActWindowTile);
     window->addAction(ActWindowMinimizeAll);
     window->addSeparator();
+    window->addAction(ActWindowNext);
+    window->addAction(ActWindowPrevious);
+    windowMenu_ = window;
+    windowListGroup_ = new QActionGroup(this);
+    connect(window, &QMenu::aboutToShow, this, &TFrmMain::UpdateWindowMenu);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -145,9 +220,66 @@ void TFrmMain::LoadSettings(RegistryReader& registry, const std::filesystem::pat
     Settings.InstallDir = ::LoadSettings(programPath, registry, [](const std::string& message) {
         ReportUnhandledError(QString::fromLocal8Bit(message));
     });
-    const QString samples = PathToText(HostPath(Settings.InstallDir, "Samples\\"));
-    openDialog_.InitialDir = samples;
-    saveDialog_.InitialDir = samples;
+    const std::filesystem::path samples = HostPath(Settings.InstallDir, "Samples\\");
+    std::error_code ec;
+    // Without a host and without a Samples folder here, the user's documents are
+    // the likelier start than a folder that does not exist.
+    const QString start = Settings.InstallDir.empty() && !std::filesystem::is_directory(samples, ec)
+                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : PathToText(samples);
+    openDialog_.InitialDir = start;
+    saveDialog_.InitialDir = start;
+    RestoreDialogFolder(openDialog_, OpenDialogName);
+    RestoreDialogFolder(saveDialog_, SaveDialogName);
+}
+
+void TFrmMain::RestoreDialogFolder(FileDialogSettings& dialog, const QString& name) {
+    const QString folder = UserSettings::DialogFolder(name);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        dialog.InitialDir = folder;
+    }
+}
+
+void TFrmMain::RememberDialogFolders() {
+    // A dialog remembers its folder once a file was chosen in it; until then the
+    // host's Samples folder stays its start.
+    for (const auto& [dialog, name] :
+         {std::pair{&openDialog_, OpenDialogName}, std::pair{&saveDialog_, SaveDialogName}}) {
+        if (!dialog->FileName.isEmpty()) {
+            UserSettings::SetDialogFolder(name, dialog->InitialDir);
+        }
+    }
+}
+
+void TFrmMain::ShowHostFolder() {
+    if (Settings.InstallDir.empty()) {
+        const QString samples = QDir::current().absoluteFilePath(QStringLiteral("Samples"));
+        statusBar()->showMessage(QStringLiteral("No Norvex host found: wavesets are looked up in "
+                                                "the Samples folder beside the current folder, %1")
+                                     .arg(QDir::toNativeSeparators(samples)));
+    } else {
+        statusBar()->showMessage(
+            QStringLiteral("Norvex host: %1").arg(PathToText(Settings.InstallDir)));
+    }
+}
+
+void TFrmMain::FitToDocumentWindow() {
+    // Large enough to show one document window whole, where the screen allows it.
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        return;
+    }
+    TFrmSarvikFile probe;
+    QMdiSubWindow frame;
+    frame.setWidget(&probe);
+    const QSize document = frame.sizeHint().expandedTo(frame.minimumSizeHint());
+    frame.setWidget(nullptr);
+    const QSize chrome = size() - clientArea_->viewport()->size();
+    const QSize wanted = (document + chrome + QSize(8, 8)).expandedTo(size());
+    const QRect available = screen->availableGeometry();
+    if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
+        resize(wanted);
+    }
 }
 
 void TFrmMain::LoadBackgroundTile() {
@@ -175,16 +307,107 @@ QList<TFrmBase*> TFrmMain::Documents() const {
 }
 
 void TFrmMain::UpdateSaveActions() {
-    const bool active = ActiveDocument() != nullptr;
-    ActSave->setEnabled(active);
-    ActSaveAs->setEnabled(active);
+    TFrmBase* document = ActiveDocument();
+    ActSave->setEnabled(document != nullptr);
+    ActSaveAs->setEnabled(document != nullptr);
+    ActClose->setEnabled(document != nullptr);
+    documentPath_->setText(document ? PathToText(document->GetFileName()) : QString());
+}
+
+void TFrmMain::UpdateWindowMenu() {
+    for (QAction* old : windowListGroup_->actions()) {
+        windowMenu_->removeAction(old);
+        delete old;
+    }
+    const QList<QMdiSubWindow*> windows = clientArea_->subWindowList();
+    if (!windows.isEmpty()) {
+        auto* separator = new QAction(windowListGroup_);
+        separator->setSeparator(true);
+        windowMenu_->addAction(separator);
+    }
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction* item =
+            windowMenu_->addAction(QStringLiteral("%1 %2").arg(number, window->windowTitle()));
+        windowListGroup_->addAction(item);
+        item->setCheckable(true);
+        item->setChecked(window == clientArea_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, window] {
+            if (clientArea_->subWindowList().contains(window)) {
+                clientArea_->setActiveSubWindow(window);
+            }
+        });
+    }
+}
+
+void TFrmMain::UpdateRecentFilesMenu() {
+    recentFilesMenu_->clear();
+    const QStringList files = UserSettings::RecentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString& path = files[i];
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+        QAction* item = recentFilesMenu_->addAction(
+            QStringLiteral("%1 %2").arg(number, QFileInfo(path).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(path));
+        item->setStatusTip(QDir::toNativeSeparators(path));
+        connect(item, &QAction::triggered, this,
+                [this, path] { RunGuarded([this, &path] { OpenRecentFile(path); }); });
+    }
+    recentFilesMenu_->addSeparator();
+    recentFilesMenu_->addAction(ActClearRecentFiles);
+    ActClearRecentFiles->setEnabled(!files.isEmpty());
+    recentFilesMenu_->menuAction()->setEnabled(true);
+}
+
+void TFrmMain::OpenRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        UserSettings::RemoveRecentFile(path);
+        UpdateRecentFilesMenu();
+        AppPrompts().Message({QStringLiteral("%1 no longer exists. It is removed from the "
+                                             "recent files.")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              QStringLiteral("Open"), MessageIcon::Warning, MessageButtons::Ok,
+                              MessageAnswer::Ok});
+        return;
+    }
+    OpenFile(TextToPath(path));
+}
+
+void TFrmMain::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        RunGuarded([&] { OpenFile(TextToPath(QFileInfo(path).absoluteFilePath())); });
+    }
 }
 
 TFrmBase* TFrmMain::CreateDocumentWindow() {
     auto* document = new TFrmSarvikFile({Settings.InstallDir, &openDialog_});
+    document->setWindowIcon(windowIcon());
+    document->SetSaveCommand([this](TFrmBase& window) { return SaveDocument(window); });
     QMdiSubWindow* window = clientArea_->addSubWindow(document);
+    window->setWindowIcon(windowIcon());
+    // The caption follows the document; the path in the status bar follows too.
+    connect(document, &QWidget::windowTitleChanged, this, &TFrmMain::UpdateSaveActions);
+    PlaceNewWindow(window);
     window->show();
     return document;
+}
+
+void TFrmMain::PlaceNewWindow(QMdiSubWindow* window) {
+    // One step below and right of the newest window, starting again at the top-left
+    // corner where the title bar would leave the visible area.
+    const QList<QMdiSubWindow*> others = clientArea_->subWindowList(QMdiArea::CreationOrder);
+    QPoint place(0, 0);
+    for (const QMdiSubWindow* other : others) {
+        if (other != window && other->isVisible() && !other->isMinimized()) {
+            place = other->pos() + QPoint(CascadeStep(*window), CascadeStep(*window));
+        }
+    }
+    const QSize visible = clientArea_->viewport()->size();
+    if (place.y() + CascadeStep(*window) > visible.height() || place.x() + 64 > visible.width()) {
+        place = QPoint(0, 0);
+    }
+    window->move(place);
 }
 
 void TFrmMain::ActNewExecute() {
@@ -199,11 +422,15 @@ void TFrmMain::ActOpenExecute() {
     if (!AppPrompts().RunOpenDialog(openDialog_)) {
         return;
     }
+    RememberChosenFolder(openDialog_);
+    RememberDialogFolders();
     OpenFile(TextToPath(openDialog_.FileName));
 }
 
 void TFrmMain::OpenFile(const std::filesystem::path& path) {
     if (ActivateOpenFile(path)) {
+        UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(path)));
+        UpdateRecentFilesMenu();
         return;
     }
     if (DetectFileType(path) != FileType::Sarvik) {
@@ -226,6 +453,8 @@ void TFrmMain::OpenFile(const std::filesystem::path& path) {
     }
     // A failed load unbinds the name; the caption must say so.
     document->SetFileName(loaded ? document->GetFileName() : std::filesystem::path());
+    UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(path)));
+    UpdateRecentFilesMenu();
 }
 
 bool TFrmMain::ActivateOpenFile(const std::filesystem::path& path) {
@@ -245,29 +474,46 @@ bool TFrmMain::ActivateOpenFile(const std::filesystem::path& path) {
 }
 
 void TFrmMain::ActSaveExecute() {
-    TFrmBase* document = ActiveDocument();
-    if (!document || !document->CanSave(true, true)) {
-        return;
+    if (TFrmBase* document = ActiveDocument()) {
+        SaveDocument(*document);
     }
-    if (document->GetFileName().empty()) {
-        ActSaveAsExecute();
-        return;
-    }
-    document->SaveToFile({});
 }
 
 void TFrmMain::ActSaveAsExecute() {
-    TFrmBase* document = ActiveDocument();
-    if (!document || !document->CanSave(true, true)) {
-        return;
+    if (TFrmBase* document = ActiveDocument()) {
+        SaveDocumentAs(*document);
     }
-    saveDialog_.FileName = PathToText(document->GetFileName());
+}
+
+bool TFrmMain::SaveDocument(TFrmBase& document) {
+    if (!document.CanSave(true, true)) {
+        return false;
+    }
+    if (document.GetFileName().empty()) {
+        return SaveDocumentAs(document);
+    }
+    if (!document.SaveToFile({})) {
+        return false;
+    }
+    UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(document.GetFileName())));
+    UpdateRecentFilesMenu();
+    statusBar()->showMessage(QStringLiteral("Saved %1").arg(PathToText(document.GetFileName())));
+    return true;
+}
+
+bool TFrmMain::SaveDocumentAs(TFrmBase& document) {
+    if (!document.CanSave(true, true)) {
+        return false;
+    }
+    saveDialog_.FileName = PathToText(document.GetFileName());
     saveDialog_.Title = QStringLiteral("Save as");
     saveDialog_.Filter = SarvikFilter;
     saveDialog_.FilterIndex = 0;
     if (!AppPrompts().RunSaveDialog(saveDialog_)) {
-        return;
+        return false;
     }
+    RememberChosenFolder(saveDialog_);
+    RememberDialogFolders();
     const std::filesystem::path confirmed = TextToPath(saveDialog_.FileName);
     const std::filesystem::path name = Utf8ToPath(WithTxtExtension(PathToUtf8(confirmed)));
     // The dialog asked about the name as typed; a changed name that exists is asked about here.
@@ -277,16 +523,29 @@ void TFrmMain::ActSaveAsExecute() {
             {QStringLiteral("%1 already exists. Replace it?").arg(PathToText(name)),
              QStringLiteral("Save as"), MessageIcon::Warning, MessageButtons::YesNo,
              MessageAnswer::No}) != MessageAnswer::Yes) {
-        return;
+        return false;
     }
-    document->SetFileName(name);
-    if (!document->GetFileName().empty()) {
-        ActSaveExecute();
-    } else {
+    const std::filesystem::path previous = document.GetFileName();
+    document.SetFileName(name);
+    if (document.GetFileName().empty()) {
         AppPrompts().Message({QStringLiteral("File name not given. Cannot save."),
                               QStringLiteral("Save"), MessageIcon::Warning, MessageButtons::Ok,
                               MessageAnswer::Ok});
+        document.SetFileName(previous);
+        return false;
     }
+    // Nothing written, nothing renamed: a failed save keeps the window as it was.
+    bool saved = false;
+    try {
+        saved = SaveDocument(document);
+    } catch (...) {
+        document.SetFileName(previous);
+        throw;
+    }
+    if (!saved) {
+        document.SetFileName(previous);
+    }
+    return saved;
 }
 
 void TFrmMain::ActHelpAboutExecute() {
@@ -295,7 +554,7 @@ void TFrmMain::ActHelpAboutExecute() {
                         "Made with Qt %3.")
              .arg(QString::fromLatin1(ApplicationTitle), QString::fromLatin1(ApplicationVersion),
                   QString::fromLatin1(qVersion())),
-         QString::fromLatin1(ApplicationTitle), MessageIcon::None, MessageButtons::Ok,
+         QString::fromLatin1(ApplicationTitle), MessageIcon::Application, MessageButtons::Ok,
          MessageAnswer::Ok});
 }
 
@@ -310,15 +569,36 @@ void TFrmMain::ActWindowTileExecute() {
     if (windows.isEmpty()) {
         return;
     }
+    // Never below a window's minimum size: where they do not fit, the area scrolls.
     const QSize area = clientArea_->viewport()->size();
-    const int height = std::max(1, area.height() / static_cast<int>(windows.size()));
+    const int share = std::max(1, area.height() / static_cast<int>(windows.size()));
     int top = 0;
     for (QMdiSubWindow* window : windows) {
         if (window->isMaximized()) {
             window->showNormal();
         }
-        window->setGeometry(0, top, area.width(), height);
+        const QSize least = MinimumFrameSize(*window);
+        const int height = std::max(share, least.height());
+        window->setGeometry(0, top, std::max(area.width(), least.width()), height);
         top += height;
+    }
+}
+
+void TFrmMain::ActWindowCascadeExecute() {
+    // Each window keeps its size (at least its minimum), one step below and right of
+    // the one behind it, the active one in front.
+    int place = 0;
+    for (QMdiSubWindow* window : clientArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isMinimized()) {
+            continue;
+        }
+        if (window->isMaximized()) {
+            window->showNormal();
+        }
+        window->setGeometry(
+            QRect(QPoint(place, place), window->size().expandedTo(MinimumFrameSize(*window))));
+        window->raise();
+        place += CascadeStep(*window);
     }
 }
 
@@ -360,6 +640,8 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
     for (TFrmBase* document : documents) {
         document->CloseConfirmed();
     }
+    UserSettings::SetMainWindowGeometry(saveGeometry());
+    RememberDialogFolders();
     event->accept();
 }
 

@@ -9,7 +9,10 @@
 
 #include <filesystem>
 
+class QActionGroup;
+class QLabel;
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class RegistryReader;
 class TDIBImageList;
@@ -35,8 +38,24 @@ class TFrmMain : public QMainWindow {
     TFrmBase* ActiveDocument() const;
     QList<TFrmBase*> Documents() const;
 
-    // The part of Open that follows the dialog; also used for dropped files.
+    // The part of Open that follows the dialog; also used for dropped files, files
+    // named on the command line and recent files.
     void OpenFile(const std::filesystem::path& path);
+    // Opens each file as OpenFile does; a file that fails gets its message and the
+    // others still open.
+    void OpenFiles(const QStringList& paths);
+
+    // Save and Save as of `document`; true when it was written.
+    bool SaveDocument(TFrmBase& document);
+    bool SaveDocumentAs(TFrmBase& document);
+
+    QMenu* RecentFilesMenu() const { return recentFilesMenu_; }
+    QMenu* WindowMenu() const { return windowMenu_; }
+    QLabel* DocumentPathLabel() const { return documentPath_; }
+    // Fills the Window menu's list of documents and the Recent Files menu afresh, as
+    // they are each time they open.
+    void UpdateWindowMenu();
+    void UpdateRecentFilesMenu();
 
     TQdAction* ActNew;
     TQdAction* ActOpen;
@@ -48,6 +67,10 @@ class TFrmMain : public QMainWindow {
     TQdAction* ActWindowTile;
     TQdAction* ActWindowMinimizeAll;
     TQdAction* ActWindowArrangeIcons;
+    QAction* ActClose;
+    QAction* ActClearRecentFiles;
+    QAction* ActWindowNext;
+    QAction* ActWindowPrevious;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +86,12 @@ class TFrmMain : public QMainWindow {
     TFrmBase* CreateDocumentWindow();
     bool ActivateOpenFile(const std::filesystem::path& path);
     void UpdateSaveActions();
+    void PlaceNewWindow(QMdiSubWindow* window);
+    void FitToDocumentWindow();
+    void ShowHostFolder();
+    void RestoreDialogFolder(FileDialogSettings& dialog, const QString& name);
+    void RememberDialogFolders();
+    void OpenRecentFile(const QString& path);
 
     void ActNewExecute();
     void ActOpenExecute();
@@ -70,6 +99,7 @@ class TFrmMain : public QMainWindow {
     void ActSaveAsExecute();
     void ActHelpAboutExecute();
     void ActWindowTileExecute();
+    void ActWindowCascadeExecute();
     void ActWindowMinimizeAllExecute();
     void ActWindowArrangeIconsExecute();
 
@@ -78,6 +108,10 @@ class TFrmMain : public QMainWindow {
     FileDialogSettings saveDialog_;
     QPixmap backgroundTile_;
     TDIBImageList* imglstSkin_;
+    QMenu* recentFilesMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QActionGroup* windowListGroup_ = nullptr;
+    QLabel* documentPath_ = nullptr;
 };
 
 // The main window, while it exists.

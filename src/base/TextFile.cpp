@@ -39,7 +39,8 @@ fs::path FollowLinks(fs::path path) {
     Fail("Cannot create file", path, SystemMessage(ELOOP));
 }
 
-// Opens a new file beside `target` that no one else has, for writing.
+// Opens a new file beside `target` that no one else has, for writing; null with errno
+// set when the folder takes no new file.
 FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
     std::random_device seed;
     std::mt19937 random(seed());
@@ -55,10 +56,50 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
             return file;
         }
         if (errno != EEXIST) {
-            Fail("Cannot create file", target, SystemMessage(errno));
+            return nullptr;
         }
     }
-    Fail("Cannot create file", target, SystemMessage(EEXIST));
+    errno = EEXIST;
+    return nullptr;
+}
+
+// Writes `bytes` over the start of the open file and cuts it to their length; false
+// with errno set when any step fails.
+bool Overwrite(FilePtr file, const fs::path& path, std::string_view bytes) {
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+        std::fflush(file.get()) != 0) {
+        return false;
+    }
+    if (std::fclose(file.release()) != 0) {
+        return false;
+    }
+    std::error_code ec;
+    fs::resize_file(path, bytes.size(), ec);
+    if (ec) {
+        errno = ec.value();
+        return false;
+    }
+    return true;
+}
+
+// For a folder that takes no new file but lets the file itself be written: the file
+// is written in place, and its old bytes, kept in memory, go back if that fails.
+void WriteInPlace(const fs::path& target, std::string_view bytes) {
+    const std::string old = ReadFileBytes(target);
+    errno = 0;
+    FilePtr file = OpenForUpdating(target);
+    if (!file) {
+        Fail("Cannot write file", target, SystemMessage(errno));
+    }
+    if (Overwrite(std::move(file), target, bytes)) {
+        return;
+    }
+    const int error = errno;
+    if (FilePtr again = OpenForUpdating(target)) {
+        Overwrite(std::move(again), target, old);
+    }
+    Fail("Cannot write file", target, SystemMessage(error));
 }
 
 } // namespace
@@ -109,11 +150,25 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     // The new file replaces the old one by a rename, which the folder allows even where
     // the file itself is read-only; a file its owner may not write is refused instead.
     errno = 0;
-    if (!OpenForUpdating(target) && errno != ENOENT) {
+    const bool exists = OpenForUpdating(target) != nullptr;
+    if (!exists && errno != ENOENT) {
         Fail("Cannot create file", target, SystemMessage(errno));
     }
     fs::path temporary;
     FilePtr file = CreateTemporaryBeside(target, temporary);
+    if (!file) {
+        const int error = errno;
+        if (exists && (error == EACCES || error == EPERM)) {
+            WriteInPlace(target, bytes);
+            return;
+        }
+        if (error == ENOENT) {
+            Fail("Cannot create file", target, SystemMessage(error));
+        }
+        // The folder itself refused the new file: the message names the folder.
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        Fail("Cannot create a file in", folder, SystemMessage(error));
+    }
     try {
         errno = 0;
         if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||

@@ -404,6 +404,7 @@ void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
     if (!AppPrompts().RunOpenDialog(dialog)) {
         return;
     }
+    RememberChosenFolder(dialog);
     // A waveset is always looked for in the host's Samples folder: the folder goes.
     const std::string chosen = PathToUtf8(TextToPath(dialog.FileName));
     const QString name = QString::fromUtf8(

@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "uikit/ByteText.h"
+#include "uikit/ErrorHandler.h"
 #include "uikit/Prompts.h"
 
 #include <QCloseEvent>
@@ -55,9 +56,21 @@ bool TFrmBase::LoadFromFile(const std::filesystem::path&) {
 void TFrmBase::NewFile() {}
 
 bool TFrmBase::ConfirmClose() {
-    return AppPrompts().Message({QStringLiteral("You have modified the file. Close anyway?"),
-                                 QStringLiteral("Close File"), MessageIcon::Question,
-                                 MessageButtons::YesNo, MessageAnswer::No}) == MessageAnswer::Yes;
+    const std::filesystem::path fileName = GetFileName();
+    const QString informative = fileName.empty()
+                                    ? QStringLiteral("The document has never been saved.")
+                                    : QStringLiteral("File: %1").arg(PathToText(fileName));
+    const MessageAnswer answer = AppPrompts().Message(
+        {QStringLiteral("You have modified the file. Close anyway?"), QStringLiteral("Close File"),
+         MessageIcon::Question, save_ ? MessageButtons::YesNoSave : MessageButtons::YesNo,
+         MessageAnswer::No, informative});
+    if (answer == MessageAnswer::Save) {
+        // A save that fails says why, and the window stays with its changes.
+        bool saved = false;
+        RunGuarded([&] { saved = save_ && save_(*this); });
+        return saved;
+    }
+    return answer == MessageAnswer::Yes;
 }
 
 bool TFrmBase::IsModified() const {

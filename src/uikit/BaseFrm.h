@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 
 // The common base of document windows: what the main window may ask of any of them.
 // The defaults are neutral: such a window can be named and closed, but never loads
@@ -25,8 +26,12 @@ class TFrmBase : public QWidget {
     virtual bool SaveToFile(const std::filesystem::path& fileName);
     virtual bool LoadFromFile(const std::filesystem::path& fileName);
     virtual void NewFile();
-    // Asks whether a modified window may be closed; only Yes allows it.
+    // Asks whether a modified window may be closed: Yes allows it, Save allows it once
+    // the document was saved, No (the default) keeps the window.
     virtual bool ConfirmClose();
+    // How the window's owner saves it (Save, or Save as when untitled); true when
+    // the document was written. Without one, the close question offers no Save.
+    void SetSaveCommand(std::function<bool(TFrmBase&)> save) { save_ = std::move(save); }
     virtual bool IsModified() const;
 
     const QString& BaseCaption() const { return baseCaption_; }
@@ -39,5 +44,6 @@ class TFrmBase : public QWidget {
 
   private:
     QString baseCaption_;
+    std::function<bool(TFrmBase&)> save_;
     bool closeConfirmed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "uikit/Prompts.h"
 
+#include <QFileInfo>
+
 #include "uikit/QtPrompts.h"
 
 namespace {
@@ -15,4 +17,11 @@ Prompts& AppPrompts() {
 
 void SetAppPrompts(Prompts* prompts) {
     installed = prompts;
+}
+
+void RememberChosenFolder(FileDialogSettings& dialog) {
+    const QString folder = QFileInfo(dialog.FileName).absolutePath();
+    if (!dialog.FileName.isEmpty() && QFileInfo(folder).isDir()) {
+        dialog.InitialDir = folder;
+    }
 }

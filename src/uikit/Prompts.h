@@ -2,9 +2,10 @@
 
 #include <QString>
 
-enum class MessageIcon { None, Information, Warning, Stop, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No, Dismissed };
+enum class MessageIcon { None, Information, Warning, Stop, Question, Application };
+// YesNoSave: Yes, No and a third answer, Save.
+enum class MessageButtons { Ok, YesNo, YesNoSave };
+enum class MessageAnswer { Ok, Yes, No, Dismissed, Save };
 
 // A modal message box.
 struct MessageRequest {
@@ -13,6 +14,8 @@ struct MessageRequest {
     MessageIcon Icon = MessageIcon::None;
     MessageButtons Buttons = MessageButtons::Ok;
     MessageAnswer DefaultButton = MessageAnswer::Ok;
+    // Shown below the text, smaller: what the question is about.
+    QString Informative = {};
 };
 
 // A common open or save dialog and what it keeps between uses. The filter is written
@@ -24,6 +27,9 @@ struct FileDialogSettings {
     QString InitialDir;
     QString FileName;
 };
+
+// After a dialog was accepted: it starts in the chosen file's folder next time.
+void RememberChosenFolder(FileDialogSettings& dialog);
 
 // Every question the program asks a person goes through here, so that tests can
 // answer them.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -17,6 +18,7 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     case MessageIcon::Question:
         return QMessageBox::Question;
     case MessageIcon::None:
+    case MessageIcon::Application: // a picture of its own, set by the caller
         break;
     }
     return QMessageBox::NoIcon;
@@ -78,7 +80,17 @@ QStringList QtNameFilters(const QString& filter) {
 MessageAnswer QtPrompts::Message(const MessageRequest& request) {
     QMessageBox box(ToQt(request.Icon), request.Caption, request.Text, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    if (request.Buttons == MessageButtons::YesNo) {
+    if (request.Icon == MessageIcon::Application) {
+        box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    }
+    box.setInformativeText(request.Informative);
+    QPushButton* save = nullptr;
+    if (request.Buttons == MessageButtons::YesNoSave) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else if (request.Buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(request.DefaultButton == MessageAnswer::Yes ? QMessageBox::Yes
                                                                          : QMessageBox::No);
@@ -87,7 +99,11 @@ MessageAnswer QtPrompts::Message(const MessageRequest& request) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    switch (box.exec()) {
+    const int result = box.exec();
+    if (save && box.clickedButton() == save) {
+        return MessageAnswer::Save;
+    }
+    switch (result) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
     case QMessageBox::Yes:

@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "app_tests.h"
 #include "support/FakeRegistry.h"
 #include "support/QtTestRegistry.h"
@@ -8,6 +9,7 @@
 #include "controls/SkinImages.h"
 #include "editor/SarvikFileFrm.h"
 #include "support/ScopedSettings.h"
+#include "support/ScopedUserSettings.h"
 #include "uikit/BaseFrm.h"
 #include "uikit/QdAction.h"
 #include "uikit/QtPrompts.h"
@@ -19,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -27,51 +30,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string SarvikText = "'Pad\r\n'---\r\n\r\nwaveset = pad.sf2, 10, 20, 0\r\n\r\nosc = 0\r\n"
-                               "instrument = Strings\r\nosc = 1\r\ninstrument = A\r\nosc = 2\r\n"
-                               "instrument = B\r\nosc = 3\r\ninstrument = C\r\n";
-
-QString Text(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-struct Fixture {
-    ScopedSettings Restored;
-    TempDir Dir;
-    ScriptedPrompts Prompts;
-    FakeRegistry Registry;
-    std::unique_ptr<TFrmMain> Window;
-
-    explicit Fixture(std::optional<fs::path> installDir = std::nullopt)
-        : Registry(installDir.value_or(fs::path())) {
-        Window = std::make_unique<TFrmMain>(Registry, Dir / "quillkit");
-        Window->show();
-        QApplication::setActiveWindow(Window.get());
-    }
-
-    int WindowCount() const {
-        return static_cast<int>(Window->ClientArea()->subWindowList().size());
-    }
-
-    TFrmSarvikFile* Active() const {
-        return qobject_cast<TFrmSarvikFile*>(Window->ActiveDocument());
-    }
-
-    void Open(const fs::path& path) {
-        Prompts.FileChoices.push_back(Text(path));
-        Window->ActOpen->trigger();
-    }
-
-    // Makes the active document complete enough to be saved.
-    void CompleteActiveDocument() {
-        TSarvikWaveset& document = Active()->Waveset();
-        document.SetWavesetFile("pad.sf2");
-        for (const auto& oscillator : document.Oscillators()) {
-            oscillator->Instruments()[0]->SetWave("Piano");
-        }
-    }
-};
 
 QStringList ActionTexts(const QMenu* menu) {
     QStringList texts;
@@ -92,11 +50,12 @@ void MainWindowTest::showsItsTitleAndMenus() {
     const QList<QAction*> menus = f.Window->menuBar()->actions();
     QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(ActionTexts(menus[0]->menu()),
-             QStringList({"New", "Open...", "", "Save", "Save as...", "", "Exit"}));
+    QCOMPARE(ActionTexts(menus[0]->menu()), QStringList({"New", "Open...", "", "Save", "Save as...",
+                                                         "", "Exit", "", "Recent Files", "Close"}));
     QCOMPARE(menus[1]->text(), QStringLiteral("Skin"));
     QVERIFY(!menus[1]->isVisible());
-    QCOMPARE(ActionTexts(menus[2]->menu()), QStringList({"Cascade", "Tile", "Minimize All", ""}));
+    QCOMPARE(ActionTexts(menus[2]->menu()), QStringList({"Cascade", "Tile", "Minimize All", "",
+                                                         "Next Window", "Previous Window"}));
     QCOMPARE(ActionTexts(menus[3]->menu()), QStringList({"About Norvex Quillkit..."}));
 
     QCOMPARE(f.Window->ActNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
@@ -354,7 +313,9 @@ void MainWindowTest::hostFolderGivesDialogFoldersAndBackground() {
         QCOMPARE(f.Window->ClientArea()->background().texture().size(), QSize(8, 6));
     }
     Fixture none;
-    QCOMPARE(none.Window->OpenDialog().InitialDir, QStringLiteral("Samples"));
+    // No host and no Samples folder here: the user's documents.
+    QCOMPARE(none.Window->OpenDialog().InitialDir,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QVERIFY(none.Window->BackgroundTile().isNull());
 }
 

@@ -166,6 +166,58 @@ TEST(SarvikFile, FailedSaveOnAFullDiskLeavesTheOldFileWhole) {
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(document.FileName(), dir / "pad.txt");
 }
+
+// A folder that takes no new file (so no temporary file beside the target), over a
+// file that may be written: the file is written in place, or, when that fails too,
+// keeps its old bytes; a new file there is refused with the folder's name.
+TEST(SarvikFile, SaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
+    TempDir dir;
+    const fs::path folder = dir / "locked";
+    fs::create_directory(folder);
+    const std::string old = "'Old\r\n'---\r\n\r\nwaveset = old.sf2, 0, 0, 0\r\n";
+    WriteBytes(folder / "pad.txt", old);
+    fs::permissions(folder / "pad.txt", fs::perms::all);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
+                                fs::perms::group_read | fs::perms::others_read);
+    TSarvikWaveset document;
+    document.SetFileName(folder / "pad.txt");
+    document.SetNotes("new notes");
+
+    std::string tooLong;
+    std::string refused;
+    {
+        const OrdinaryUser user;
+        EXPECT_TRUE(document.SaveToFile());
+        EXPECT_EQ(ReadBytes(folder / "pad.txt"), document.BuildText());
+
+        const std::string written = document.BuildText();
+        document.SetNotes(std::string(5000, 'n'));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tight = saved;
+        tight.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        try {
+            document.SaveToFile();
+        } catch (const FileError& error) {
+            tooLong = error.what();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(ReadBytes(folder / "pad.txt"), written) << "the old bytes went back";
+
+        try {
+            document.SaveToFile(folder / "new.txt");
+        } catch (const FileError& error) {
+            refused = error.what();
+        }
+    }
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_NE(tooLong.find("pad.txt"), std::string::npos) << tooLong;
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(refused, "Cannot create a file in \"" + folder.string() + "\". Permission denied");
+    EXPECT_EQ(EntriesIn(folder), 1u);
+}
 #endif
 
 TEST(SarvikFile, SaveReplacesAnExistingFileWithExactlyTheNewText) {
