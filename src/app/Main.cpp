@@ -311,7 +311,10 @@ void TFrmMain::UpdateSaveActions() {
     ActSave->setEnabled(document != nullptr);
     ActSaveAs->setEnabled(document != nullptr);
     ActClose->setEnabled(document != nullptr);
-    documentPath_->setText(document ? PathToText(document->GetFileName()) : QString());
+    const std::filesystem::path file = document ? document->GetFileName() : std::filesystem::path();
+    std::error_code ec;
+    documentPath_->setText(file.empty() ? QString()
+                                        : PathToText(std::filesystem::absolute(file, ec)));
 }
 
 void TFrmMain::UpdateWindowMenu() {
