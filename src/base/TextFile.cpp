@@ -202,6 +202,10 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     }
 }
 
+std::string ReadErrorText(const fs::path& path, const std::string& reason) {
+    return "Cannot read file \"" + PathText(path) + "\". " + reason;
+}
+
 void ThrowOpenError(const fs::path& path, const std::string& reason) {
     Fail("Cannot open file", path, reason);
 }

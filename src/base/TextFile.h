@@ -26,6 +26,10 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // file whole. Keeps the old file's permission bits. Throws FileError.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// The message of a file whose content could not be read: its name and `reason`, in
+// the form of the other file messages.
+std::string ReadErrorText(const std::filesystem::path& path, const std::string& reason);
+
 // Throws FileError unless `path` is a regular file (links followed). Made before
 // opening: opening a pipe or a device could block or have effects.
 void EnsureRegularFile(const std::filesystem::path& path);

@@ -23,7 +23,7 @@ int SamplesCommand(const Invocation& invocation, std::ostream& out, std::ostream
         try {
             ListWaveset(*stream, format, samples);
         } catch (const std::exception& error) {
-            err << error.what() << '\n';
+            err << ReadErrorText(invocation.File, error.what()) << '\n';
             return 1;
         }
     }

@@ -68,10 +68,51 @@ std::string WrapNotes(std::string_view notes) {
     return out;
 }
 
+void NotesReader::Add(std::string_view comment) {
+    if (comment.empty()) {
+        // An empty comment line closes the open paragraph and stands for one empty
+        // line of its own, so blank lines survive a load and a save.
+        if (!paragraph_.empty()) {
+            notes_ += paragraph_;
+            notes_ += CRLF;
+        }
+        paragraph_.clear();
+        notes_ += CRLF;
+        return;
+    }
+    if (!paragraph_.empty()) {
+        paragraph_ += ' ';
+    }
+    paragraph_ += comment;
+}
+
+std::string NotesReader::Notes() const {
+    return paragraph_.empty() ? notes_ : notes_ + paragraph_ + std::string(CRLF);
+}
+
 std::vector<std::string> WrappedNoteLines(std::string_view notes) {
     return SplitLines(WrapNotes(notes));
 }
 
+std::string NotesAsTheyReadBack(std::string_view notes) {
+    NotesReader reader;
+    for (const std::string& line : WrappedNoteLines(notes)) {
+        reader.Add(TrimBlanks(line));
+    }
+    return reader.Notes();
+}
+
+std::string StableNotes(std::string notes) {
+    // Rarely more than one round: a break after a full stop gains its space once.
+    for (int round = 0; round < 4; ++round) {
+        std::string again = NotesAsTheyReadBack(notes);
+        if (again == notes) {
+            break;
+        }
+        notes = std::move(again);
+    }
+    return notes;
+}
 bool HasJoinedLineBreak(std::string_view notes) {
     bool previousHasText = false;
     std::size_t start = 0;

@@ -15,3 +15,21 @@ bool HasJoinedLineBreak(std::string_view notes);
 
 // The lines the notes occupy in the file header, after wrapping.
 std::vector<std::string> WrappedNoteLines(std::string_view notes);
+
+// Notes as the file holds them: written and read back until that changes nothing
+// more (a line broken after a full stop reads back with a space, a line of blanks
+// as an empty one), so that a loaded document writes what it reads back as.
+std::string StableNotes(std::string notes);
+
+// Reads the notes from the header's comment lines, each without its apostrophe and
+// trimmed: neighbouring lines join into one paragraph with a space between them, an
+// empty line stands for itself, and every paragraph ends with CR LF.
+class NotesReader {
+  public:
+    void Add(std::string_view comment);
+    std::string Notes() const;
+
+  private:
+    std::string paragraph_;
+    std::string notes_;
+};

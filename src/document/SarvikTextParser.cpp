@@ -1,6 +1,7 @@
 #include "document/SarvikTextParser.h"
 
 #include "base/TextRules.h"
+#include "document/NotesWrap.h"
 #include "document/SarvikWaveset.h"
 
 #include <string>
@@ -35,15 +36,6 @@ BodyKey KeyOf(std::string_view key) {
     return BodyKey::Other;
 }
 
-std::string JoinNoteLines(const std::vector<std::string>& lines) {
-    std::string notes;
-    for (const std::string& line : lines) {
-        notes += line;
-        notes += CRLF;
-    }
-    return notes;
-}
-
 // Takes the next comma-separated field off `rest`; "0" when no comma is left.
 std::string_view TakeField(std::string_view& rest) {
     const std::size_t comma = rest.find(',');
@@ -71,8 +63,7 @@ class SarvikTextParser {
     TSarvikWaveset& document_;
     struct {
         ParseStage Stage = ParseStage::Header;
-        std::string Paragraph;
-        std::vector<std::string> NoteLines;
+        NotesReader Notes;
         std::int32_t Oscillator = 0;
         std::int32_t Instrument = -1;
         // An underline below no name: the name was cleared on purpose, and stays so
@@ -90,10 +81,7 @@ bool SarvikTextParser::Parse(const std::vector<std::string>& lines) {
             continue;
         }
         if (state_.Stage != ParseStage::Body && StartsWithWavesetKey(line)) {
-            if (!state_.Paragraph.empty()) {
-                state_.NoteLines.push_back(std::move(state_.Paragraph));
-            }
-            document_.SetNotes(JoinNoteLines(state_.NoteLines));
+            document_.SetNotes(StableNotes(state_.Notes.Notes()));
             state_.Stage = ParseStage::Body;
         }
         if (state_.Stage == ParseStage::Body) {
@@ -114,19 +102,8 @@ bool SarvikTextParser::Parse(const std::vector<std::string>& lines) {
             } else {
                 document_.SetWavesetName(std::string(comment));
             }
-        } else if (comment.empty()) {
-            // An empty comment line closes the open paragraph and stands for one
-            // empty line of its own, so blank lines survive a load and a save.
-            if (!state_.Paragraph.empty()) {
-                state_.NoteLines.push_back(std::move(state_.Paragraph));
-                state_.Paragraph.clear();
-            }
-            state_.NoteLines.emplace_back();
         } else {
-            if (!state_.Paragraph.empty()) {
-                state_.Paragraph += ' ';
-            }
-            state_.Paragraph += comment;
+            state_.Notes.Add(comment);
         }
     }
     return true;
@@ -223,7 +200,8 @@ void SarvikTextParser::ParseWavesetValue(std::string_view value) {
         file = AsciiLower(TrimBlanks(value.substr(0, comma)));
         rest = TrimBlanks(value.substr(comma + 1));
     } else {
-        file = std::string(value);
+        // Lowered like a file named before a comma: what is written has the comma.
+        file = AsciiLower(value);
     }
     document_.SetWavesetFile(file);
     if (state_.EmptyNameGiven && !document_.WavesetName().empty()) {

@@ -13,6 +13,34 @@ void AppendKeyLine(std::string& text, std::string_view key, std::string_view val
     text += CRLF;
 }
 
+// A body line ends at an apostrophe (a comment follows): a value holding one is
+// written as the file will read it back.
+std::string_view HeldValue(std::string_view value) {
+    const std::size_t apostrophe = value.find('\'');
+    return apostrophe == std::string_view::npos ? value
+                                                : TrimRightBlanks(value.substr(0, apostrophe));
+}
+
+// The waveset file ends at a comma, where the effects begin, and at an apostrophe.
+std::string_view HeldWavesetFile(std::string_view file) {
+    const std::size_t end = file.find_first_of(",'");
+    return end == std::string_view::npos ? file : TrimRightBlanks(file.substr(0, end));
+}
+
+// A name line that begins with a hyphen is the underline: such a name is written
+// without its leading hyphens (and the blanks among them).
+std::string_view HeldName(std::string_view name) {
+    if (!TrimBlanks(name).starts_with('-')) {
+        return name;
+    }
+    std::size_t start = 0;
+    while (start < name.size() &&
+           (name[start] == '-' || static_cast<unsigned char>(name[start]) <= 32)) {
+        ++start;
+    }
+    return TrimBlanks(name.substr(start));
+}
+
 void AppendKeyLine(std::string& text, std::string_view key, std::int32_t value) {
     text += key;
     text += " = ";
@@ -35,15 +63,18 @@ std::string TSarvikWaveset::BuildText() const {
     text.reserve(size);
 
     const std::vector<std::string> noteLines = WrappedNoteLines(notes_);
-    if (!wavesetName_.empty()) {
+    const std::string_view name = HeldName(wavesetName_);
+    const std::string_view file = HeldWavesetFile(wavesetFile_);
+    if (!name.empty()) {
         text += '\'';
-        text += wavesetName_;
+        text += name;
         text += CRLF;
         text += '\'';
-        text.append(wavesetName_.size(), '-');
+        text.append(name.size(), '-');
         text += CRLF;
-    } else if (!noteLines.empty()) {
-        // Without an underline the reader would take every notes line for the name.
+    } else if (!noteLines.empty() || !file.empty()) {
+        // Without an underline the reader would take every notes line for the name,
+        // and without a name the name would follow the waveset file.
         text += "'-";
         text += CRLF;
     }
@@ -52,12 +83,12 @@ std::string TSarvikWaveset::BuildText() const {
         text += line;
         text += CRLF;
     }
-    if (!noteLines.empty() || !wavesetName_.empty()) {
+    if (!noteLines.empty() || !name.empty() || !file.empty()) {
         text += CRLF;
     }
 
     text += "waveset = ";
-    text += wavesetFile_;
+    text += file;
     for (const std::int32_t effect : {FileChorus(), FileReverb(), FileDelay()}) {
         text += ", ";
         AppendInteger(text, effect);
@@ -73,7 +104,7 @@ std::string TSarvikWaveset::BuildText() const {
         AppendKeyLine(text, "osc", static_cast<std::int32_t>(i));
         text += CRLF;
         for (const auto& instrument : oscillators_[i]->Instruments()) {
-            AppendKeyLine(text, "instrument", instrument->Wave());
+            AppendKeyLine(text, "instrument", HeldValue(instrument->Wave()));
             AppendKeyLine(text, "transpose", instrument->FileTranspose());
             AppendKeyLine(text, "hold", instrument->FileHold());
             AppendKeyLine(text, "blend", instrument->FileBlend());

@@ -1,3 +1,4 @@
+#include "base/TextFile.h"
 #include "document/SarvikWaveset.h"
 #include "document/WavesetCache.h"
 #include "wavesets/FileStream.h"
@@ -19,12 +20,16 @@ void TSarvikWaveset::RebuildSamples() {
     if (const WavesetFormat format = WavesetFormatOf(wavesetFile_); format != WavesetFormat::None) {
         const auto path = listings.Find(wavesetFile_);
         if (path && !listings.Lend(*path, samples_)) {
+            // One damaged bank must not stop a load half way: the rest of the file
+            // still belongs in the document.
             try {
                 TFileStream stream(*path);
-                ListWaveset(stream, format, samples_);
+                try {
+                    ListWaveset(stream, format, samples_);
+                } catch (const std::exception& error) {
+                    throw FileError(ReadErrorText(*path, error.what()));
+                }
             } catch (const std::exception& error) {
-                // One damaged bank must not stop a load half way: the rest of the file
-                // still belongs in the document.
                 if (form_) {
                     form_->ReportError(error.what());
                 }

@@ -127,8 +127,10 @@ TEST(CliSamples, RunsListTheWavesetOrReportTheReaderError) {
         {{"samples", file("bank.txt")}, {0, "", ""}},
         {{"samples", file("noinst.sf2")}, {0, "", ""}},
         {{"samples", "--menu", file("noinst.sf2")}, {0, "", ""}},
-        {{"samples", file("cut.sf2")}, {1, "", "Stream read error\n"}},
-        {{"samples", file("empty.sf2")}, {1, "", "Stream read error\n"}},
+        {{"samples", file("cut.sf2")},
+         {1, "", "Cannot read file \"" + file("cut.sf2") + "\". Stream read error\n"}},
+        {{"samples", file("empty.sf2")},
+         {1, "", "Cannot read file \"" + file("empty.sf2") + "\". Stream read error\n"}},
         {{"samples", file("twelve.nsp")}, {0, "0\n1\n10\n11\n2\n3\n4\n5\n6\n7\n8\n9\n", ""}},
         {{"samples", "--menu", file("twelve.nsp")},
          {0,
@@ -136,7 +138,8 @@ TEST(CliSamples, RunsListTheWavesetOrReportTheReaderError) {
           "005: Layer 4\n006: Layer 5\n007: Layer 6\n008: Layer 7\n009: Layer 8\n"
           "010: Layer 9\n011: Layer 10\n",
           ""}},
-        {{"samples", file("negative.nsp")}, {1, "", "Range check error\n"}},
+        {{"samples", file("negative.nsp")},
+         {1, "", "Cannot read file \"" + file("negative.nsp") + "\". Range check error\n"}},
         {{"samples", file("empty.nsp")}, {0, "", ""}},
     };
     for (const Case& c : cases) {
@@ -199,5 +202,6 @@ TEST(CliFormat, WavesetsResolveInTheInstallDirWithoutRegardToCase) {
         RunWith({"check", "--install-dir", dir, (host / "damaged.txt").string()});
     EXPECT_EQ(damaged.Code, 1);
     EXPECT_EQ(damaged.Err,
-              "Stream read error\nOne of the instrument wave names has not been given.\n");
+              "Cannot read file \"" + (host / "samples" / "cut.sf2").string() +
+                  "\". Stream read error\nOne of the instrument wave names has not been given.\n");
 }

@@ -166,6 +166,47 @@ TEST(SarvikText, NamesAndNotesComeBackAsWrittenAndTheSecondWriteIsTheFirst) {
     }
 }
 
+TEST(SarvikText, AFileReachesItsFinalFormAtTheFirstSave) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string firstHeader; // what the first save writes before the oscillators
+    };
+    const Case cases[] = {
+        {"a waveset named by a hyphen, the name following it", "WAVESET=-",
+         "'-\r\n\r\nwaveset = -, 0, 0, 0\r\n\r\n"},
+        {"notes paragraphs beginning with a hyphen",
+         "'-\r\n'- one\r\n'\r\n'- two\r\nwaveset = a.sf2",
+         "'-\r\n'- one\r\n'\r\n'- two\r\n\r\nwaveset = a.sf2, 0, 0, 0\r\n\r\n"},
+        {"a name that is a line of hyphens", "'Pad\r\n'---\r\n'---\r\nwaveset = a.sf2",
+         "'Pad\r\n'---\r\n'---\r\n\r\nwaveset = a.sf2, 0, 0, 0\r\n\r\n"},
+        {"a waveset file without a comma, in capitals", "waveset = Pad.SF2",
+         "'pad.sf2\r\n'-------\r\n\r\nwaveset = pad.sf2, 0, 0, 0\r\n\r\n"},
+        {"a long line broken after a full stop reads back with a space",
+         "'N\r\n'-\r\n'" + std::string(69, 'a') + "." + std::string(5, 'b') + "\r\nwaveset = a",
+         "'N\r\n'-\r\n'" + std::string(69, 'a') +
+             ". \r\n'bbbbb\r\n\r\nwaveset = a, 0, 0, 0\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        TSarvikWaveset loaded;
+        loaded.ParseLines(LinesOf(c.text));
+        const std::string first = loaded.BuildText();
+        EXPECT_EQ(first.substr(0, first.find("'------------ OSC")), c.firstHeader) << c.what;
+        TSarvikWaveset again;
+        again.ParseLines(LinesOf(first));
+        EXPECT_EQ(again.BuildText(), first) << c.what;
+    }
+    // Waves typed with an apostrophe are written as the file reads them back.
+    TSarvikWaveset typed;
+    typed.Oscillators()[0]->Instruments()[0]->SetWave("Piano 'soft'");
+    typed.SetWavesetFile("a.sf2");
+    const std::string first = typed.BuildText();
+    EXPECT_NE(first.find("instrument = Piano\r\n"), std::string::npos);
+    TSarvikWaveset again;
+    again.ParseLines(LinesOf(first));
+    EXPECT_EQ(again.BuildText(), first);
+}
+
 TEST(SarvikText, ParsingFillsTheDocument) {
     struct Case {
         const char* what;
@@ -182,8 +223,9 @@ TEST(SarvikText, ParsingFillsTheDocument) {
          "name=b.sf2; waveset=b.sf2 0 0 0; osc0=Piano/0/0/0/100; osc1=Bass/0/2500/0/100"},
         {"waveset file before a comma is lowercased", "waveset = MyBank.SF2, 1, 2, 3",
          "name=mybank.sf2; waveset=mybank.sf2 1 2 3"},
-        {"waveset file without a comma is kept as written", "waveset = MyBank.SF2",
-         "name=MyBank.SF2; waveset=MyBank.SF2 0 0 0"},
+        // Lowered too: the file written has the comma, and must read back the same.
+        {"waveset file without a comma is lowercased as well", "waveset = MyBank.SF2",
+         "name=mybank.sf2; waveset=mybank.sf2 0 0 0"},
         {"a single field after the file is the delay", "waveset = a.sf2, 5",
          "name=a.sf2; waveset=a.sf2 0 0 5"},
         {"fields that are no numbers read as 0", "waveset = a.sf2 , x, -3 ,7, 9",

@@ -24,6 +24,11 @@ class HostWithWavesets : public ::testing::Test {
 
     TempDir host_;
     const fs::path installDir_ = host_.Path() / "";
+
+    std::string CutMessage() const {
+        return "Cannot read file \"" + (host_ / "Samples" / "cut.sf2").string() +
+               "\". Stream read error";
+    }
 };
 
 std::vector<std::string> Waves(const TSarvikWaveset& document) {
@@ -82,7 +87,10 @@ TEST_F(HostWithWavesets, ADamagedBankIsReportedAndTheFileStillLoadsWhole) {
     RecordingView view;
     TSarvikWaveset document(&view, installDir_);
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
-    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    // The message names the bank it came from.
+    EXPECT_EQ(view.Errors, std::vector<std::string>{"Cannot read file \"" +
+                                                    (host_ / "Samples" / "cut.sf2").string() +
+                                                    "\". Stream read error"});
     EXPECT_TRUE(view.Problems.empty());
     EXPECT_EQ(document.FileName(), host_ / "song.txt");
     EXPECT_EQ(document.Oscillators()[1]->Instruments()[0]->Wave(), "Strings");
@@ -109,7 +117,7 @@ TEST_F(HostWithWavesets, WavesetsNamedOnManyLinesAreEachReadAndReportedOnce) {
     RecordingView view;
     TSarvikWaveset document(&view, installDir_);
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
-    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(view.Errors, std::vector<std::string>{CutMessage()});
     // Each line fills the waves left empty with what its own waveset lists.
     EXPECT_EQ(Waves(document), (std::vector<std::string>{"bass", "Air", "bass", "bass"}));
     EXPECT_EQ(document.Samples().Names(), (std::vector<std::string>{"bass", "Organ", "Piano"}));
@@ -118,7 +126,7 @@ TEST_F(HostWithWavesets, WavesetsNamedOnManyLinesAreEachReadAndReportedOnce) {
     WriteBytes(host_ / "Samples" / "bank.sf2", Bank(InstRecords({"Harp", "EOI"})));
     view.Errors.clear();
     ASSERT_TRUE(document.LoadFromFile(host_ / "song.txt"));
-    EXPECT_EQ(view.Errors, std::vector<std::string>{"Stream read error"});
+    EXPECT_EQ(view.Errors, std::vector<std::string>{CutMessage()});
     EXPECT_EQ(document.Samples().Names(), std::vector<std::string>{"Harp"});
     document.SetWavesetFile("cut.sf2");
     EXPECT_EQ(view.Errors.size(), 2u) << "outside a load every choice is read afresh";
