@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "base/SameFile.h"
+#include "base/TextFile.h"
 #include "controls/DIBImageList.h"
 #include "controls/SkinImages.h"
 #include "document/FileTypeDetection.h"
@@ -23,6 +24,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +35,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
 
 TFrmMain* FrmMain = nullptr;
@@ -95,6 +98,16 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
     documentPath_->setObjectName(QStringLiteral("DocumentPath"));
     documentPath_->setAccessibleName(QStringLiteral("Path of the active document"));
     statusBar()->addPermanentWidget(documentPath_);
+
+    watcher_ = new QFileSystemWatcher(this);
+    // Editors and sync tools change a file in several steps; one look after them.
+    auto* settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(150);
+    connect(settle, &QTimer::timeout, this,
+            [this] { RunGuarded([this] { CheckOutsideChanges(); }); });
+    connect(watcher_, &QFileSystemWatcher::fileChanged, settle, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
 
     CreateActions();
     CreateMenus();
@@ -311,10 +324,101 @@ void TFrmMain::UpdateSaveActions() {
     ActSave->setEnabled(document != nullptr);
     ActSaveAs->setEnabled(document != nullptr);
     ActClose->setEnabled(document != nullptr);
+    WatchDocumentFiles();
     const std::filesystem::path file = document ? document->GetFileName() : std::filesystem::path();
     std::error_code ec;
     documentPath_->setText(file.empty() ? QString()
                                         : PathToText(std::filesystem::absolute(file, ec)));
+}
+
+void TFrmMain::WatchDocumentFiles() {
+    // The files and their folders: a file replaced by a rename (as editors and sync
+    // tools save) shows as a change of its folder.
+    QStringList wanted;
+    for (TFrmBase* document : Documents()) {
+        if (!document->GetFileName().empty()) {
+            const QFileInfo file(PathToText(std::filesystem::absolute(document->GetFileName())));
+            wanted << file.absoluteFilePath() << file.absolutePath();
+        }
+    }
+    wanted.removeDuplicates();
+    QStringList watched = watcher_->files() + watcher_->directories();
+    for (const QString& path : watched) {
+        if (!wanted.contains(path)) {
+            watcher_->removePath(path);
+        }
+    }
+    for (const QString& path : wanted) {
+        if (!watched.contains(path) && QFileInfo::exists(path)) {
+            watcher_->addPath(path);
+        }
+    }
+}
+
+void TFrmMain::CheckOutsideChanges() {
+    // A question is open: the changes that come meanwhile are looked at after it.
+    if (checkingOutsideChanges_) {
+        return;
+    }
+    checkingOutsideChanges_ = true;
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{checkingOutsideChanges_};
+    for (TFrmBase* document : Documents()) {
+        CheckOutsideChange(*document);
+    }
+    // A file replaced by a rename is watched afresh.
+    for (const QString& path : watcher_->files()) {
+        watcher_->removePath(path);
+    }
+    WatchDocumentFiles();
+}
+
+void TFrmMain::CheckOutsideChange(TFrmBase& document) {
+    if (!document.ChangedOnDisk() || document.OutsideChangeKept()) {
+        return;
+    }
+    const QString name = PathToText(document.GetFileName());
+    if (!IsRegularFile(document.GetFileName())) {
+        // Nothing to reload; the next Save asks before writing it anew.
+        statusBar()->showMessage(QStringLiteral("%1 was removed by another program").arg(name));
+        document.SetOutsideChangeKept(true);
+        return;
+    }
+    if (!document.IsModified()) {
+        ReloadDocument(document);
+        statusBar()->showMessage(
+            QStringLiteral("Reloaded %1: another program changed it").arg(name));
+        return;
+    }
+    const MessageAnswer answer = AppPrompts().Message(
+        {QStringLiteral("%1 has been changed by another program. Reload it and lose your "
+                        "changes, or keep yours?")
+             .arg(name),
+         QStringLiteral("File changed"), MessageIcon::Warning, MessageButtons::ReloadKeepMine,
+         MessageAnswer::KeepMine,
+         QStringLiteral("Keeping yours, Save will ask before it overwrites the file.")});
+    if (answer == MessageAnswer::Reload) {
+        ReloadDocument(document);
+    } else {
+        document.SetOutsideChangeKept(true);
+    }
+}
+
+void TFrmMain::ReloadDocument(TFrmBase& document) {
+    const std::filesystem::path path = document.GetFileName();
+    document.NewFile();
+    document.SetFileName(path);
+    document.SetOutsideChangeKept(false);
+    bool loaded = false;
+    try {
+        loaded = document.LoadFromFile(path);
+    } catch (...) {
+        document.SetFileName({});
+        throw;
+    }
+    document.SetFileName(loaded ? document.GetFileName() : std::filesystem::path());
 }
 
 void TFrmMain::UpdateWindowMenu() {
@@ -432,6 +536,9 @@ void TFrmMain::ActOpenExecute() {
 
 void TFrmMain::OpenFile(const std::filesystem::path& path) {
     if (ActivateOpenFile(path)) {
+        if (TFrmBase* document = ActiveDocument()) {
+            CheckOutsideChange(*document);
+        }
         UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(path)));
         UpdateRecentFilesMenu();
         return;
@@ -495,9 +602,25 @@ bool TFrmMain::SaveDocument(TFrmBase& document) {
     if (document.GetFileName().empty()) {
         return SaveDocumentAs(document);
     }
+    if (document.ChangedOnDisk()) {
+        // Nothing is written over another program's change without the user's word.
+        const MessageAnswer answer = AppPrompts().Message(
+            {QStringLiteral("%1 has been changed by another program since it was opened. "
+                            "Overwrite it?")
+                 .arg(PathToText(document.GetFileName())),
+             QStringLiteral("Save"), MessageIcon::Warning, MessageButtons::OverwriteSaveAsCancel,
+             MessageAnswer::Cancel});
+        if (answer == MessageAnswer::SaveAs) {
+            return SaveDocumentAs(document);
+        }
+        if (answer != MessageAnswer::Overwrite) {
+            return false;
+        }
+    }
     if (!document.SaveToFile({})) {
         return false;
     }
+    document.SetOutsideChangeKept(false);
     UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(document.GetFileName())));
     UpdateRecentFilesMenu();
     statusBar()->showMessage(QStringLiteral("Saved %1").arg(PathToText(document.GetFileName())));

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 class QActionGroup;
+class QFileSystemWatcher;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -57,6 +58,12 @@ class TFrmMain : public QMainWindow {
     void UpdateWindowMenu();
     void UpdateRecentFilesMenu();
 
+    // Looks at every document's file on disk: an unmodified document whose file
+    // changed reloads, a modified one asks whether to reload. The file watcher runs
+    // it; so does opening a file that is already open.
+    void CheckOutsideChanges();
+    QFileSystemWatcher* FileWatcher() const { return watcher_; }
+
     TQdAction* ActNew;
     TQdAction* ActOpen;
     TQdAction* ActSave;
@@ -92,6 +99,9 @@ class TFrmMain : public QMainWindow {
     void RestoreDialogFolder(FileDialogSettings& dialog, const QString& name);
     void RememberDialogFolders();
     void OpenRecentFile(const QString& path);
+    void CheckOutsideChange(TFrmBase& document);
+    void ReloadDocument(TFrmBase& document);
+    void WatchDocumentFiles();
 
     void ActNewExecute();
     void ActOpenExecute();
@@ -112,6 +122,8 @@ class TFrmMain : public QMainWindow {
     QMenu* windowMenu_ = nullptr;
     QActionGroup* windowListGroup_ = nullptr;
     QLabel* documentPath_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    bool checkingOutsideChanges_ = false;
 };
 
 // The main window, while it exists.

@@ -184,7 +184,10 @@ bool TSarvikWaveset::LoadFromFile(const std::filesystem::path& name) {
     if (!IsRegularFile(name)) {
         return false;
     }
-    const std::vector<std::string> lines = SplitLines(ReadFileBytes(name));
+    const std::string bytes = ReadFileBytes(name);
+    disk_ = FingerprintOf(name, bytes);
+    diskFile_ = name;
+    const std::vector<std::string> lines = SplitLines(bytes);
     fileName_ = name;
     if (!ParseLines(lines)) {
         // A later Save must ask for a name rather than overwrite a file we could not
@@ -222,7 +225,17 @@ bool TSarvikWaveset::SaveToFile(const std::filesystem::path& name) {
     if (target.empty()) {
         return false;
     }
-    WriteFileAtomically(target, BuildText());
+    const std::string text = BuildText();
+    WriteFileAtomically(target, text);
+    disk_ = FingerprintOf(target, text);
+    diskFile_ = target;
     SetModified(false);
     return true;
+}
+
+bool TSarvikWaveset::ChangedOnDisk() const {
+    if (!disk_ || fileName_.empty() || fileName_ != diskFile_) {
+        return false;
+    }
+    return ChangedSince(fileName_, *disk_);
 }

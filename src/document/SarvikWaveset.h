@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileFingerprint.h"
 #include "document/SarvikOscillator.h"
 #include "document/SarvikView.h"
 #include "wavesets/SampleList.h"
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,10 @@ class TSarvikWaveset {
     // atomically; on failure throws and leaves the old file as it was.
     bool SaveToFile(const std::filesystem::path& name = {});
 
+    // Whether another program has changed (or removed) FileName since this document
+    // loaded or last saved it; false for a document never bound to a file on disk.
+    bool ChangedOnDisk() const;
+
   private:
     void NotifyModified();
     void RebuildSamples();
@@ -118,6 +124,9 @@ class TSarvikWaveset {
     std::string notes_;
     SarvikView* preview_ = nullptr;
     std::filesystem::path fileName_;
+    // What the file was when last loaded or saved, and which file that was.
+    std::optional<FileFingerprint> disk_;
+    std::filesystem::path diskFile_;
     bool modified_ = false;
     std::int32_t updateCount_ = 0;
     TSampleList samples_;

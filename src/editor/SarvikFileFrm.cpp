@@ -328,6 +328,10 @@ bool TFrmSarvikFile::IsModified() const {
     return waveset_->Modified();
 }
 
+bool TFrmSarvikFile::ChangedOnDisk() const {
+    return waveset_->ChangedOnDisk();
+}
+
 void TFrmSarvikFile::WavesetModified() {
     SetFileName(GetFileName());
 }

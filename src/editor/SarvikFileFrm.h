@@ -55,6 +55,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     bool LoadFromFile(const std::filesystem::path& fileName) override;
     void NewFile() override;
     bool IsModified() const override;
+    bool ChangedOnDisk() const override;
 
     // What the document asks of its window.
     void SetKnobPosition(SarvikKnob knob, std::int32_t position) override;

@@ -77,6 +77,10 @@ bool TFrmBase::IsModified() const {
     return false;
 }
 
+bool TFrmBase::ChangedOnDisk() const {
+    return false;
+}
+
 void TFrmBase::CloseConfirmed() {
     closeConfirmed_ = true;
     if (QWidget* frame = parentWidget()) {

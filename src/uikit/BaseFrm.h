@@ -33,6 +33,13 @@ class TFrmBase : public QWidget {
     // the document was written. Without one, the close question offers no Save.
     void SetSaveCommand(std::function<bool(TFrmBase&)> save) { save_ = std::move(save); }
     virtual bool IsModified() const;
+    // Whether another program changed the window's file since it was loaded or saved.
+    virtual bool ChangedOnDisk() const;
+
+    // The user chose to keep this window's edits over a change on disk; asked again
+    // only once the window has loaded or saved its file afresh.
+    bool OutsideChangeKept() const { return outsideChangeKept_; }
+    void SetOutsideChangeKept(bool kept) { outsideChangeKept_ = kept; }
 
     const QString& BaseCaption() const { return baseCaption_; }
 
@@ -46,4 +53,5 @@ class TFrmBase : public QWidget {
     QString baseCaption_;
     std::function<bool(TFrmBase&)> save_;
     bool closeConfirmed_ = false;
+    bool outsideChangeKept_ = false;
 };

@@ -3,9 +3,21 @@
 #include <QString>
 
 enum class MessageIcon { None, Information, Warning, Stop, Question, Application };
-// YesNoSave: Yes, No and a third answer, Save.
-enum class MessageButtons { Ok, YesNo, YesNoSave };
-enum class MessageAnswer { Ok, Yes, No, Dismissed, Save };
+// YesNoSave: Yes, No and a third answer, Save. OverwriteSaveAsCancel: "Overwrite",
+// "Save as..." and "Cancel". ReloadKeepMine: "Reload" and "Keep mine".
+enum class MessageButtons { Ok, YesNo, YesNoSave, OverwriteSaveAsCancel, ReloadKeepMine };
+enum class MessageAnswer {
+    Ok,
+    Yes,
+    No,
+    Dismissed,
+    Save,
+    Overwrite,
+    SaveAs,
+    Cancel,
+    Reload,
+    KeepMine
+};
 
 // A modal message box.
 struct MessageRequest {

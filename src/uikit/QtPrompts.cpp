@@ -84,6 +84,24 @@ MessageAnswer QtPrompts::Message(const MessageRequest& request) {
         box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
     }
     box.setInformativeText(request.Informative);
+    // Answers with their own texts, each with the answer it gives.
+    QList<std::pair<QPushButton*, MessageAnswer>> named;
+    const auto add = [&](const char* text, QMessageBox::ButtonRole role, MessageAnswer answer) {
+        QPushButton* button = box.addButton(QString::fromLatin1(text), role);
+        named.append({button, answer});
+        if (answer == request.DefaultButton) {
+            box.setDefaultButton(button);
+        }
+        return button;
+    };
+    if (request.Buttons == MessageButtons::OverwriteSaveAsCancel) {
+        add("Overwrite", QMessageBox::DestructiveRole, MessageAnswer::Overwrite);
+        add("Save as...", QMessageBox::AcceptRole, MessageAnswer::SaveAs);
+        box.setEscapeButton(add("Cancel", QMessageBox::RejectRole, MessageAnswer::Cancel));
+    } else if (request.Buttons == MessageButtons::ReloadKeepMine) {
+        add("Reload", QMessageBox::DestructiveRole, MessageAnswer::Reload);
+        box.setEscapeButton(add("Keep mine", QMessageBox::RejectRole, MessageAnswer::KeepMine));
+    }
     QPushButton* save = nullptr;
     if (request.Buttons == MessageButtons::YesNoSave) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -95,13 +113,21 @@ MessageAnswer QtPrompts::Message(const MessageRequest& request) {
         box.setDefaultButton(request.DefaultButton == MessageAnswer::Yes ? QMessageBox::Yes
                                                                          : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-    } else {
+    } else if (named.isEmpty()) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
     const int result = box.exec();
     if (save && box.clickedButton() == save) {
         return MessageAnswer::Save;
+    }
+    for (const auto& [button, answer] : named) {
+        if (box.clickedButton() == button) {
+            return answer;
+        }
+    }
+    if (!named.isEmpty()) {
+        return MessageAnswer::Dismissed;
     }
     switch (result) {
     case QMessageBox::Ok:
