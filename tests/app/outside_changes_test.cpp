@@ -104,7 +104,8 @@ class OutsideChangesTest : public QObject {
         f.Window->ActSave->trigger();
         QCOMPARE(ReadBytes(file), OtherText);
 
-        X f.Active()->SetOutsideChangeKept(false);
+        // Opening the file again offers the reload again; Reload takes the disk's bytes.
+        f.Active()->SetOutsideChangeKept(false);
         f.Prompts.Answers.push_back(MessageAnswer::Reload);
         f.Open(file);
         QCOMPARE(f.WindowCount(), 1);
