@@ -2,6 +2,7 @@
 
 #include "base/NativeFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -119,6 +120,10 @@ bool IsRegularFile(const fs::path& path) noexcept {
 }
 
 std::string ReadFileBytes(const fs::path& path) {
+    return ReadFileBytesUpTo(path, std::string().max_size());
+}
+
+std::string ReadFileBytesUpTo(const fs::path& path, std::size_t limit) {
     errno = 0;
     FilePtr file = OpenForReading(path);
     if (!file) {
@@ -129,13 +134,14 @@ std::string ReadFileBytes(const fs::path& path) {
     std::error_code ec;
     if (const std::uintmax_t size = fs::file_size(path, ec);
         !ec && size < (std::uintmax_t{1} << 30)) {
-        bytes.reserve(static_cast<std::size_t>(size));
+        bytes.reserve(std::min(static_cast<std::size_t>(size), limit));
     }
     char buffer[65536];
-    for (;;) {
-        const std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get());
+    while (bytes.size() < limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+        const std::size_t count = std::fread(buffer, 1, wanted, file.get());
         bytes.append(buffer, count);
-        if (count < sizeof buffer) {
+        if (count < wanted) {
             break;
         }
     }
@@ -218,6 +224,11 @@ void EnsureRegularFile(const fs::path& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status)) {
+        // The system's own reason: a link loop or a folder that may not be searched is
+        // no missing file.
+        if (ec && ec != std::errc::no_such_file_or_directory) {
+            ThrowOpenError(path, ec.message());
+        }
         ThrowOpenError(path, ENOENT);
     }
     if (fs::is_directory(status)) {

@@ -20,6 +20,8 @@ bool IsRegularFile(const std::filesystem::path& path) noexcept;
 
 // The whole content of a regular file. Throws FileError.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The same, but never more than `limit` bytes of it.
+std::string ReadFileBytesUpTo(const std::filesystem::path& path, std::size_t limit);
 
 // Writes `bytes` to a temporary file beside `path` (beside the file a link points
 // to) and renames it over that file, so that a failure at any step leaves the old

@@ -78,23 +78,10 @@ std::int32_t ParseIntegerOr0(std::string_view text) {
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::size_t start = 0;
-    std::size_t i = 0;
-    const std::size_t size = text.size();
-    while (i < size) {
-        const char c = text[i];
-        // Most bytes are printable: one comparison decides for them.
-        if (static_cast<unsigned char>(c) > '\r' || (c != '\r' && c != '\n')) {
-            ++i;
-            continue;
-        }
-        lines.emplace_back(text.substr(start, i - start));
-        i += (c == '\r' && i + 1 < size && text[i + 1] == '\n') ? 2U : 1U;
-        start = i;
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
+    ForEachLine(text, [&lines](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return lines;
 }
 

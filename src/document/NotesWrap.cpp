@@ -96,9 +96,10 @@ std::vector<std::string> WrappedNoteLines(std::string_view notes) {
 
 std::string NotesAsTheyReadBack(std::string_view notes) {
     NotesReader reader;
-    for (const std::string& line : WrappedNoteLines(notes)) {
+    ForEachLine(WrapNotes(notes), [&reader](std::string_view line) {
         reader.Add(TrimBlanks(line));
-    }
+        return true;
+    });
     return reader.Notes();
 }
 

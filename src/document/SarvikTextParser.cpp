@@ -53,7 +53,8 @@ enum class ParseStage { Header, Notes, Body };
 class SarvikTextParser {
   public:
     explicit SarvikTextParser(TSarvikWaveset& document) : document_(document) {}
-    bool Parse(const std::vector<std::string>& lines);
+    // One line of the file; false when it cannot be placed.
+    bool Feed(std::string_view rawLine);
 
   private:
     bool ParseBodyLine(std::string_view line);
@@ -74,37 +75,32 @@ class SarvikTextParser {
 
 } // namespace
 
-bool SarvikTextParser::Parse(const std::vector<std::string>& lines) {
-    for (const std::string& rawLine : lines) {
-        const std::string_view line = TrimBlanks(rawLine);
-        if (line.empty()) {
-            continue;
-        }
-        if (state_.Stage != ParseStage::Body && StartsWithWavesetKey(line)) {
-            document_.SetNotes(StableNotes(state_.Notes.Notes()));
-            state_.Stage = ParseStage::Body;
-        }
-        if (state_.Stage == ParseStage::Body) {
-            if (!ParseBodyLine(line)) {
-                return false;
-            }
-            continue;
-        }
-        if (line.front() != '\'') {
-            continue;
-        }
-        const std::string_view comment = TrimBlanks(line.substr(1));
-        if (state_.Stage == ParseStage::Header) {
-            if (!comment.empty() && comment.front() == '-') {
-                state_.Stage = ParseStage::Notes;
-                // Written for notes under no name; a longer underline is an old file's.
-                state_.EmptyNameGiven = comment == "-" && document_.WavesetName().empty();
-            } else {
-                document_.SetWavesetName(std::string(comment));
-            }
+bool SarvikTextParser::Feed(std::string_view rawLine) {
+    const std::string_view line = TrimBlanks(rawLine);
+    if (line.empty()) {
+        return true;
+    }
+    if (state_.Stage != ParseStage::Body && StartsWithWavesetKey(line)) {
+        document_.SetNotes(StableNotes(state_.Notes.Notes()));
+        state_.Stage = ParseStage::Body;
+    }
+    if (state_.Stage == ParseStage::Body) {
+        return ParseBodyLine(line);
+    }
+    if (line.front() != '\'') {
+        return true;
+    }
+    const std::string_view comment = TrimBlanks(line.substr(1));
+    if (state_.Stage == ParseStage::Header) {
+        if (!comment.empty() && comment.front() == '-') {
+            state_.Stage = ParseStage::Notes;
+            // Written for notes under no name; a longer underline is an old file's.
+            state_.EmptyNameGiven = comment == "-" && document_.WavesetName().empty();
         } else {
-            state_.Notes.Add(comment);
+            document_.SetWavesetName(std::string(comment));
         }
+    } else {
+        state_.Notes.Add(comment);
     }
     return true;
 }
@@ -216,5 +212,16 @@ void SarvikTextParser::ParseWavesetValue(std::string_view value) {
 }
 
 bool ParseSarvikText(TSarvikWaveset& document, const std::vector<std::string>& lines) {
-    return SarvikTextParser(document).Parse(lines);
+    SarvikTextParser parser(document);
+    for (const std::string& line : lines) {
+        if (!parser.Feed(line)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ParseSarvikText(TSarvikWaveset& document, std::string_view text) {
+    SarvikTextParser parser(document);
+    return ForEachLine(text, [&parser](std::string_view line) { return parser.Feed(line); });
 }

@@ -62,7 +62,10 @@ std::string TSarvikWaveset::BuildText() const {
     }
     text.reserve(size);
 
-    const std::vector<std::string> noteLines = WrappedNoteLines(notes_);
+    // Lines of the wrapped notes are written in place: notes of many lines cost no
+    // string for each.
+    const std::string wrapped = WrapNotes(notes_);
+    const bool hasNotes = !wrapped.empty();
     const std::string_view name = HeldName(wavesetName_);
     const std::string_view file = HeldWavesetFile(wavesetFile_);
     if (!name.empty()) {
@@ -72,18 +75,19 @@ std::string TSarvikWaveset::BuildText() const {
         text += '\'';
         text.append(name.size(), '-');
         text += CRLF;
-    } else if (!noteLines.empty() || !file.empty()) {
+    } else if (hasNotes || !file.empty()) {
         // Without an underline the reader would take every notes line for the name,
         // and without a name the name would follow the waveset file.
         text += "'-";
         text += CRLF;
     }
-    for (const std::string& line : noteLines) {
+    ForEachLine(wrapped, [&text](std::string_view line) {
         text += '\'';
         text += line;
         text += CRLF;
-    }
-    if (!noteLines.empty() || !name.empty() || !file.empty()) {
+        return true;
+    });
+    if (hasNotes || !name.empty() || !file.empty()) {
         text += CRLF;
     }
 

@@ -187,9 +187,8 @@ bool TSarvikWaveset::LoadFromFile(const std::filesystem::path& name) {
     const std::string bytes = ReadFileBytes(name);
     disk_ = FingerprintOf(name, bytes);
     diskFile_ = name;
-    const std::vector<std::string> lines = SplitLines(bytes);
     fileName_ = name;
-    if (!ParseLines(lines)) {
+    if (!ParseText(bytes)) {
         // A later Save must ask for a name rather than overwrite a file we could not
         // fully read.
         fileName_.clear();
@@ -203,12 +202,21 @@ bool TSarvikWaveset::LoadFromFile(const std::filesystem::path& name) {
 }
 
 bool TSarvikWaveset::ParseLines(const std::vector<std::string>& lines) {
+    return ParseFrom(lines);
+}
+
+bool TSarvikWaveset::ParseText(std::string_view text) {
+    return ParseFrom(text);
+}
+
+template <typename Source>
+bool TSarvikWaveset::ParseFrom(const Source& source) {
     bool parsed = false;
     {
         UpdateGuard updating(*this);
         WavesetCache listings(installDir_);
         const ListingsInUse inUse(listings_, listings);
-        parsed = ParseSarvikText(*this, lines);
+        parsed = ParseSarvikText(*this, source);
     }
     if (parsed) {
         SetModified(false);

@@ -103,8 +103,10 @@ class TSarvikWaveset {
     std::string BuildText() const;
     // False only when there is no file at `name`.
     bool LoadFromFile(const std::filesystem::path& name);
-    // Fills the document from the lines of a file; false when a line cannot be placed.
+    // Fills the document from the lines of a file, or from its whole text read in
+    // place; false when a line cannot be placed.
     bool ParseLines(const std::vector<std::string>& lines);
+    bool ParseText(std::string_view text);
     // An empty name means FileName; false when both are empty. Replaces the file
     // atomically; on failure throws and leaves the old file as it was.
     bool SaveToFile(const std::filesystem::path& name = {});
@@ -114,6 +116,8 @@ class TSarvikWaveset {
     bool ChangedOnDisk() const;
 
   private:
+    template <typename Source>
+    bool ParseFrom(const Source& source);
     void NotifyModified();
     void RebuildSamples();
 

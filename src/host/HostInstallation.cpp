@@ -13,6 +13,8 @@ constexpr std::array<const char*, 2> UninstallKeys = {
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvex Tarnis",
 };
 constexpr const char* UninstallValue = "UninstallString";
+// Far more than any settings file holds.
+constexpr std::size_t SettingsFileLimit = std::size_t{1} << 20;
 
 } // namespace
 
@@ -72,10 +74,13 @@ std::filesystem::path LoadSettings(const std::filesystem::path& programPath,
                                    RegistryReader& registry, const ErrorReporter& report) {
     const std::filesystem::path settingsFile = SettingsFileName(programPath);
     std::error_code ec;
-    if (std::filesystem::exists(settingsFile, ec)) {
+    if (std::filesystem::exists(std::filesystem::symlink_status(settingsFile, ec))) {
         try {
-            // Nothing in it is used; reading it whole shows a damaged file early.
-            ReadFileBytes(settingsFile);
+            // Nothing in it is used; reading its start shows a damaged file early. It is
+            // checked first like every file: a pipe or a device there would hang the
+            // start or read without end.
+            EnsureRegularFile(settingsFile);
+            ReadFileBytesUpTo(settingsFile, SettingsFileLimit);
         } catch (const FileError& error) {
             report(error.what());
         }

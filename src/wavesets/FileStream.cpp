@@ -70,6 +70,8 @@ TFileStream::TFileStream(const std::filesystem::path& path) {
     size_ = CheckedSize(path, S_ISREG(info.st_mode), info.st_size);
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 #endif
+    // Large blocks: a walk over many small chunks then costs few system calls.
+    std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 16);
 }
 
 std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
@@ -99,4 +101,38 @@ std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {
 
 std::int32_t TFileStream::Write(const void*, std::int32_t) {
     return 0;
+}
+
+std::int32_t TFileStream::ZeroRunEnd(std::int32_t position) {
+    if (position < 0 || position >= size_) {
+        return position;
+    }
+    const std::int32_t resume = position_;
+    std::int32_t end = position;
+#ifndef _WIN32
+    // A hole reads as zeros without a byte on the disk: skipped without reading.
+    const off_t data = lseek(fileno(file_.get()), static_cast<off_t>(position), SEEK_DATA);
+    filePosition_ = -1;
+    if (data < 0) {
+        end = size_; // no data after `position`: the rest is a hole
+    } else if (data > position) {
+        end = static_cast<std::int32_t>(std::min<off_t>(data, size_));
+    }
+#endif
+    // Then zeros that are really there, a block at a time, for as far as they go.
+    char block[1 << 16];
+    while (end < size_) {
+        MoveTo(end);
+        const std::int32_t arrived = Read(block, static_cast<std::int32_t>(sizeof block));
+        if (arrived <= 0) {
+            break;
+        }
+        const char* first = std::find_if(block, block + arrived, [](char c) { return c != 0; });
+        end += static_cast<std::int32_t>(first - block);
+        if (first != block + arrived) {
+            break;
+        }
+    }
+    MoveTo(resume);
+    return std::min(end, size_);
 }

@@ -20,6 +20,8 @@ class TFileStream final : public TStream {
     std::int32_t Write(const void* buffer, std::int32_t count) override;
     std::int32_t Size() override { return size_; }
     std::int32_t Position() override { return position_; }
+    // The holes of a sparse file, and zero bytes read ahead in large blocks.
+    std::int32_t ZeroRunEnd(std::int32_t position) override;
 
   protected:
     void MoveTo(std::int32_t position) override { position_ = position; }

@@ -16,6 +16,7 @@ class TMemoryStream final : public TStream {
     std::int32_t Position() override { return position_; }
 
     const std::string& Bytes() const { return bytes_; }
+    std::int32_t ZeroRunEnd(std::int32_t position) override;
 
   protected:
     void MoveTo(std::int32_t position) override { position_ = position; }

@@ -63,7 +63,11 @@ void TNspFile::LoadFromStream(TStream* stream) {
     Stream = stream;
     Stream->Seek(0, TSeekOrigin::Beginning);
     Position = 0;
-    while (std::unique_ptr<TNspChunk> chunk = ReadChunk()) {
+    while (Chunks.size() < MaxChunks) {
+        std::unique_ptr<TNspChunk> chunk = ReadChunk();
+        if (!chunk) {
+            break;
+        }
         Chunks.push_back(std::move(chunk));
     }
 }

@@ -83,7 +83,12 @@ class TNspFile {
     TNspFile(const TNspFile&) = delete;
     TNspFile& operator=(const TNspFile&) = delete;
 
-    // Reads every chunk from the start of `stream`; a null stream changes nothing.
+    // A real program has four chunks; past this many a file is no program, and
+    // walking on would cost time and memory in proportion to its size.
+    static constexpr std::size_t MaxChunks = 1024;
+
+    // Reads the chunks from the start of `stream`, at most MaxChunks of them; a null
+    // stream changes nothing.
     virtual void LoadFromStream(TStream* stream);
 
     // Up to `count` bytes, moving Position on by what arrived; never fails.

@@ -2,6 +2,30 @@
 
 #include "wavesets/NspFile.h"
 
+std::vector<std::string> LayerNamesInOrder(std::int32_t count) {
+    std::vector<std::string> names;
+    if (count <= 0) {
+        return names;
+    }
+    names.reserve(static_cast<std::size_t>(count));
+    // "0", then 1, 10, 100, ..., 11, ..., 2, ...: decimal numbers in text order,
+    // each the next of the last without sorting.
+    names.emplace_back("0");
+    std::int64_t number = 1;
+    for (std::int32_t i = 1; i < count; ++i) {
+        names.push_back(std::to_string(number));
+        if (number * 10 < count) {
+            number *= 10;
+        } else {
+            while (number + 1 >= count || number % 10 == 9) {
+                number /= 10;
+            }
+            ++number;
+        }
+    }
+    return names;
+}
+
 bool ListNspLayers(TStream* stream, TSampleList* list) {
     if (!stream || !list) {
         return false;
@@ -11,9 +35,7 @@ bool ListNspLayers(TStream* stream, TSampleList* list) {
     std::vector<std::string> names;
     if (const TNspNPRGChunk* program = file.GetNPRGChunk();
         program && program->LayerCount() <= MaxNspLayers) {
-        for (std::int32_t layer = 0; layer < program->LayerCount(); ++layer) {
-            names.push_back(std::to_string(layer));
-        }
+        names = LayerNamesInOrder(program->LayerCount());
     }
     list->Assign(std::move(names));
     return true;

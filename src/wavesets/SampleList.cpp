@@ -17,9 +17,13 @@ bool SampleNameLess(std::string_view a, std::string_view b) {
 }
 
 void TSampleList::Assign(std::vector<std::string> names) {
-    // A stable sort gives what sorting after every addition would give, in O(n log n).
-    std::stable_sort(names.begin(), names.end(), [](const std::string& x, const std::string& y) {
+    // A stable sort gives what sorting after every addition would give, in O(n log n);
+    // a list already in order (a program's layers) costs one pass.
+    const auto less = [](const std::string& x, const std::string& y) {
         return SampleNameLess(x, y);
-    });
+    };
+    if (!std::is_sorted(names.begin(), names.end(), less)) {
+        std::stable_sort(names.begin(), names.end(), less);
+    }
     names_ = std::move(names);
 }

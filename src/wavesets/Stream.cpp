@@ -13,6 +13,10 @@ std::int32_t TStream::Seek(std::int32_t offset, TSeekOrigin origin) {
     return position;
 }
 
+std::int32_t TStream::ZeroRunEnd(std::int32_t position) {
+    return position;
+}
+
 void TStream::ReadBuffer(void* buffer, std::int32_t count) {
     if (count != 0 && Read(buffer, count) != count) {
         throw StreamReadError();

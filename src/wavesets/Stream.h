@@ -32,6 +32,11 @@ class TStream {
     // Exactly `count` bytes, or StreamWriteError.
     void WriteBuffer(const void* buffer, std::int32_t count);
 
+    // Where the run of zero bytes that starts at `position` ends, as far as the stream
+    // can tell cheaply (a hole of a sparse file, bytes in memory); `position` itself
+    // when it cannot tell. Never past Size(). Leaves Position() as it was.
+    virtual std::int32_t ZeroRunEnd(std::int32_t position);
+
   protected:
     // `position` lies within 0 .. MaxPosition.
     virtual void MoveTo(std::int32_t position) = 0;

@@ -90,18 +90,44 @@ std::int32_t TChunk::NextChunkPos(std::int32_t position) {
 }
 
 std::int32_t TChunk::FindChunk(std::string_view id, std::int32_t startPos) {
+    // The walk NextChunkPos takes, reading each header once and always forward: the
+    // header just compared gives the step to the next one.
     TChunk chunk;
     std::int32_t position = startPos;
-    do {
-        position = NextChunkPos(position);
-        if (position != -1) {
-            chunk.ReadHeader(Stream, position);
-            if (chunk.Id == id) {
-                break;
+    bool known = false; // whether `chunk` holds the header at `position`
+    for (;;) {
+        std::uint32_t candidate = 0;
+        if (position == -1) {
+            candidate = static_cast<std::uint32_t>(DataStart);
+        } else {
+            if (!known) {
+                chunk.ReadHeader(Required(Stream), position);
+            }
+            candidate = static_cast<std::uint32_t>(position) + chunk.TotalSize;
+            // A wrapped sum would lead back to a chunk already passed: the walk would
+            // never end.
+            if (candidate <= static_cast<std::uint32_t>(position)) {
+                return -1;
             }
         }
-    } while (position != -1);
-    return position;
+        if (candidate >= static_cast<std::uint32_t>(Required(Stream)->Size())) {
+            return -1;
+        }
+        position = static_cast<std::int32_t>(candidate);
+        chunk.ReadHeader(Stream, position);
+        if (chunk.Id == id) {
+            return position;
+        }
+        known = true;
+        if (chunk.TotalSize == 8 && chunk.Id == std::string(4, '\0')) {
+            // Zero bytes are a run of empty chunks with a zero id, each 8 bytes on:
+            // the walk moves to the last of them that lies wholly within the run.
+            const std::int64_t run = std::int64_t{Stream->ZeroRunEnd(position)} - position;
+            if (run >= 16) {
+                position += static_cast<std::int32_t>((run / 8 - 1) * 8);
+            }
+        }
+    }
 }
 
 std::int32_t TChunk::FindListChunk(std::string_view id, std::string_view formType,

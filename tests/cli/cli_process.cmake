@@ -49,6 +49,14 @@ expect_run(2 "" format)
 expect_run(0 "" samples "${IN}/strings.txt")
 expect_run(2 "" samples "${IN}/missing.sf2")
 
+# Detection as Open judges files: a Sarvik file, and a text that is none.
+file(WRITE "${WORK}/one.expected" "1\n")
+file(WRITE "${WORK}/none.expected" "-1\n")
+file(WRITE "${WORK}/plain.txt" "just words\n")
+expect_run(0 "${WORK}/one.expected" detect "${IN}/strings.txt")
+expect_run(0 "${WORK}/none.expected" detect "${OUT}/plain.txt")
+expect_run(2 "" detect "${IN}/missing.txt")
+
 # Formatting reaches a fixed point at once: the format of a format is that format,
 # for every Sarvik text of the fixtures and of the fuzzing seeds.
 file(GLOB texts "${FIXTURES}/*.txt" "${SEEDS}/sarvik_text/*" "${SEEDS}/sarvik_fixed_point/*")

@@ -220,6 +220,34 @@ TEST(SarvikFile, SaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
 }
 #endif
 
+#ifndef _WIN32
+TEST(SarvikFile, OpenErrorsGiveTheSystemsOwnReason) {
+    TempDir dir;
+    fs::create_symlink(dir / "b", dir / "a");
+    fs::create_symlink(dir / "a", dir / "b");
+    fs::create_directory(dir / "locked");
+    WriteBytes(dir / "locked" / "pad.txt", "waveset = a\r\n");
+    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(dir.Path(), fs::perms::all);
+    const auto reason = [](const fs::path& path) {
+        try {
+            EnsureReadableFile(path);
+        } catch (const FileError& error) {
+            const std::string message = error.what();
+            return message.substr(message.rfind("\". ") + 3);
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(reason(dir / "a"), std::generic_category().message(ELOOP));
+    EXPECT_EQ(reason(dir / "missing"), std::generic_category().message(ENOENT));
+    {
+        const OrdinaryUser user;
+        EXPECT_EQ(reason(dir / "locked" / "pad.txt"), std::generic_category().message(EACCES));
+    }
+    fs::permissions(dir / "locked", fs::perms::owner_all);
+}
+#endif
+
 TEST(SarvikFile, SaveReplacesAnExistingFileWithExactlyTheNewText) {
     TempDir dir;
     std::vector<fs::path> names{"pad.txt", ForeignName};

@@ -9,6 +9,10 @@
 #include <map>
 #include <variant>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // A registry scripted by the test: each (view, key) holds a text or a wrong type.
@@ -159,3 +163,21 @@ TEST(HostInstallation, UnreadableSettingsFileIsReportedAndTheHostStillFound) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("quillkit.ini"), std::string::npos) << messages[0];
 }
+
+#ifndef _WIN32
+TEST(HostInstallation, ASettingsFileThatIsNoRegularFileIsReportedAndNeverRead) {
+    TempDir dir;
+    ScriptedRegistry registry;
+    registry.Set(RegistryView::Bits32, Zephal, u"C:\\Host\\u.exe");
+    // A pipe would block the start until someone writes to it; /dev/zero never ends.
+    ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.ini");
+    for (const char* program : {"fifo", "zero"}) {
+        std::vector<std::string> messages;
+        const auto report = [&](const std::string& message) { messages.push_back(message); };
+        EXPECT_EQ(LoadSettings(dir / program, registry, report).string(), "C:/Host/");
+        ASSERT_EQ(messages.size(), 1u) << program;
+        EXPECT_NE(messages[0].find("Not a regular file"), std::string::npos) << messages[0];
+    }
+}
+#endif

@@ -82,6 +82,7 @@ class RecordingStream final : public TStream {
     }
     std::int32_t Size() override { return inner_.Size(); }
     std::int32_t Position() override { return inner_.Position(); }
+    std::int32_t ZeroRunEnd(std::int32_t position) override { return inner_.ZeroRunEnd(position); }
 
     // (position, count) of every read, in order.
     std::vector<std::pair<std::int32_t, std::int32_t>> Reads;

@@ -3,8 +3,11 @@
 #include "wavesets/Errors.h"
 #include "wavesets/NspFile.h"
 #include "wavesets/NspUtils.h"
+#include "wavesets/SampleList.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -183,4 +186,29 @@ TEST(NspFile, ANullStreamLeavesTheReaderUntouched) {
     EXPECT_TRUE(file.Chunks.empty());
     EXPECT_EQ(file.Stream, nullptr);
     EXPECT_EQ(file.GetNPRGChunk(), nullptr);
+}
+
+TEST(NspLayers, LayerNamesAreMadeInTheListsOwnOrder) {
+    for (const std::int32_t count : {1, 2, 9, 10, 11, 12, 99, 100, 101, 1000, 1234, 65536}) {
+        std::vector<std::string> sorted;
+        for (std::int32_t i = 0; i < count; ++i) {
+            sorted.push_back(std::to_string(i));
+        }
+        std::stable_sort(
+            sorted.begin(), sorted.end(),
+            [](const std::string& a, const std::string& b) { return SampleNameLess(a, b); });
+        EXPECT_EQ(LayerNamesInOrder(count), sorted) << count;
+    }
+    EXPECT_TRUE(LayerNamesInOrder(0).empty());
+    EXPECT_TRUE(LayerNamesInOrder(-3).empty());
+}
+
+TEST(NspFile, AFileOfNothingButEmptyChunksStopsAtTheChunkLimit) {
+    TMemoryStream stream(std::string(8 * (TNspFile::MaxChunks + 100), '\0'));
+    TNspFile file;
+    file.LoadFromStream(&stream);
+    EXPECT_EQ(file.Chunks.size(), TNspFile::MaxChunks);
+    TSampleList list;
+    EXPECT_TRUE(ListNspLayers(&stream, &list));
+    EXPECT_TRUE(list.empty());
 }

@@ -163,3 +163,29 @@ TEST(Sf2Instruments, SampleDataIsNeverRead) {
     }
     EXPECT_LT(bytesRead, 400);
 }
+
+TEST(Sf2Instruments, RunsOfZeroBytesAreWalkedWithoutReadingEveryHeader) {
+    const std::string bank = Bank(InstRecords({"Piano", "bass", "EOI"}));
+    const std::string pdta = bank.substr(bank.find("LIST", 12 + 1 + bank.find("sdta")));
+    // Zeros are empty chunks with a zero id: the walk steps over them to the next chunk,
+    // whether the run ends on a chunk boundary or not.
+    for (const std::size_t zeros :
+         {std::size_t{8}, std::size_t{16}, std::size_t{20}, std::size_t{1 << 20}}) {
+        const std::string body = std::string(zeros, '\0') +
+                                 (zeros % 8 == 0 ? "" : std::string(8 - zeros % 8, 'x')) +
+                                 (zeros % 8 == 0 ? pdta : Chunk("pad!", "") + pdta);
+        RecordingStream stream(List("RIFF", "sfbk", body));
+        TSampleList list;
+        ASSERT_TRUE(ListSf2Instruments(&stream, &list)) << zeros;
+        if (zeros % 8 == 0) {
+            EXPECT_EQ(list.Names(), (Names{"bass", "Piano"})) << zeros;
+        }
+        EXPECT_LT(stream.Reads.size(), 40u) << zeros;
+    }
+    // A file of nothing but zeros lists nothing, and soon.
+    RecordingStream zeros(std::string(1 << 22, '\0'));
+    TSampleList list;
+    ASSERT_TRUE(ListSf2Instruments(&zeros, &list));
+    EXPECT_TRUE(list.empty());
+    EXPECT_LT(zeros.Reads.size(), 20u);
+}
