@@ -1,5 +1,10 @@
 #include "base/NativeFiles.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <cerrno>
 
 #ifdef _WIN32
@@ -50,7 +55,18 @@ FilePtr CreateNewFile(const fs::path& path) {
     }
     return file;
 #else
-    return FilePtr(std::fopen(path.c_str(), "wbx"));
+    // Readable by its owner only until it has taken the old file's mode.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return nullptr;
+    }
+    FilePtr file(fdopen(fd, "wb"));
+    if (!file) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+    }
+    return file;
 #endif
 }
 

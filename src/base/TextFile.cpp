@@ -10,6 +10,11 @@
 
 #ifdef _WIN32
 #include "base/CodePage.h"
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -103,6 +108,46 @@ void WriteInPlace(const fs::path& target, std::string_view bytes) {
     Fail("Cannot write file", target, SystemMessage(error));
 }
 
+#ifndef _WIN32
+// Gives the new file what the old one was before any content goes in: its mode,
+// owner and group (kept where the system lets this user), and its extended
+// attributes.
+void TakeOver(std::FILE* file, const struct stat& old, const fs::path& from) {
+    const int fd = fileno(file);
+    fchmod(fd, old.st_mode & 07777);
+    if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Not root: the group alone may still be kept.
+        [[maybe_unused]] const int ignored = fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    const ssize_t size = listxattr(from.c_str(), nullptr, 0);
+    if (size <= 0) {
+        return;
+    }
+    std::string names(static_cast<std::size_t>(size), '\0');
+    const ssize_t listed = listxattr(from.c_str(), names.data(), names.size());
+    for (std::size_t at = 0; listed > 0 && at < static_cast<std::size_t>(listed);) {
+        const char* name = names.c_str() + at;
+        const ssize_t length = getxattr(from.c_str(), name, nullptr, 0);
+        if (length >= 0 && length <= 65536) {
+            std::string value(static_cast<std::size_t>(length), '\0');
+            if (getxattr(from.c_str(), name, value.data(), value.size()) == length) {
+                fsetxattr(fd, name, value.data(), value.size(), 0);
+            }
+        }
+        at += std::char_traits<char>::length(name) + 1;
+    }
+}
+
+// Makes a rename in `folder` last through a power cut.
+void SyncFolder(const fs::path& folder) {
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+#endif
+
 } // namespace
 
 std::string PathText(const fs::path& path) {
@@ -153,6 +198,21 @@ std::string ReadFileBytesUpTo(const fs::path& path, std::size_t limit) {
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = FollowLinks(path);
+    std::error_code statusError;
+    const fs::file_status status = fs::status(target, statusError);
+    // A device or a pipe is never opened for writing, nor replaced by a file.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        Fail("Cannot write file", target, "Not a regular file");
+    }
+#ifndef _WIN32
+    struct stat old {};
+    const bool known = stat(target.c_str(), &old) == 0;
+    // A file of several names stays one file: its other names see the new bytes.
+    if (known && old.st_nlink > 1) {
+        WriteInPlace(target, bytes);
+        return;
+    }
+#endif
     // The new file replaces the old one by a rename, which the folder allows even where
     // the file itself is read-only; a file its owner may not write is refused instead.
     errno = 0;
@@ -176,30 +236,33 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         Fail("Cannot create a file in", folder, SystemMessage(error));
     }
     try {
+#ifndef _WIN32
+        if (known) {
+            TakeOver(file.get(), old, target);
+        }
+#endif
         errno = 0;
         if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
             std::fflush(file.get()) != 0) {
             Fail("Cannot write file", target, SystemMessage(errno));
         }
+#ifndef _WIN32
+        // On the disk before it replaces the old file.
+        if (fsync(fileno(file.get())) != 0) {
+            Fail("Cannot write file", target, SystemMessage(errno));
+        }
+#endif
         errno = 0;
         if (std::fclose(file.release()) != 0) {
             Fail("Cannot write file", target, SystemMessage(errno));
         }
-        std::error_code ec;
-#ifndef _WIN32
-        // Windows keeps no permission bits; its read-only mark makes the rename fail.
-        const fs::file_status old = fs::status(target, ec);
-        if (fs::exists(old)) {
-            fs::permissions(temporary, old.permissions(), fs::perm_options::replace, ec);
-            if (ec) {
-                Fail("Cannot write file", target, ec.message());
-            }
-        }
-#endif
-        ec = RenameReplacing(temporary, target);
+        const std::error_code ec = RenameReplacing(temporary, target);
         if (ec) {
             Fail("Cannot write file", target, ec.message());
         }
+#ifndef _WIN32
+        SyncFolder(target.parent_path());
+#endif
     } catch (...) {
         file.reset();
         std::error_code ignored;

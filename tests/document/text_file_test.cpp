@@ -13,6 +13,8 @@
 #else
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -245,6 +247,72 @@ TEST(SarvikFile, OpenErrorsGiveTheSystemsOwnReason) {
         EXPECT_EQ(reason(dir / "locked" / "pad.txt"), std::generic_category().message(EACCES));
     }
     fs::permissions(dir / "locked", fs::perms::owner_all);
+}
+#endif
+
+#ifndef _WIN32
+// A save leaves the file what it was, but for its bytes.
+TEST(SarvikFile, SaveKeepsOwnerGroupModeAttributesAndOtherNames) {
+    TempDir dir;
+    const fs::path file = dir / "pad.txt";
+    WriteBytes(file, "'Old\r\n'---\r\n\r\nwaveset = a, 0, 0, 0\r\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(file.c_str(), 65534, 65534), 0); // another user's 0640 file
+    }
+    const bool attributes = setxattr(file.c_str(), "user.quillkit", "kept", 4, 0) == 0;
+    fs::create_hard_link(file, dir / "other-name.txt");
+
+    TSarvikWaveset document;
+    document.SetFileName(file);
+    document.SetNotes("new");
+    ASSERT_TRUE(document.SaveToFile());
+
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+    EXPECT_EQ(ReadBytes(dir / "other-name.txt"), document.BuildText()) << "one file, two names";
+
+    // Without other names the file is replaced, and still keeps what it was.
+    fs::remove(dir / "other-name.txt");
+    document.SetNotes("newer");
+    ASSERT_TRUE(document.SaveToFile());
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+    if (attributes) {
+        char value[8] = {};
+        EXPECT_EQ(getxattr(file.c_str(), "user.quillkit", value, sizeof value), 4);
+        EXPECT_STREQ(value, "kept");
+    }
+    EXPECT_EQ(ReadBytes(file), document.BuildText());
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST(SarvikFile, APipeOrALinkToOneIsNeverOpenedNorReplaced) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+    fs::create_symlink(dir / "pipe.txt", dir / "link.txt");
+    for (const char* name : {"pipe.txt", "link.txt"}) {
+        TSarvikWaveset document;
+        try {
+            document.SaveToFile(dir / name);
+            ADD_FAILURE() << name << ": saved";
+        } catch (const FileError& error) {
+            EXPECT_NE(std::string(error.what()).find("Not a regular file"), std::string::npos)
+                << error.what();
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.txt"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);
 }
 #endif
 
