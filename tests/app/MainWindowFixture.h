@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenu>
 
 #include <filesystem>
 #include <memory>
@@ -27,6 +28,15 @@ inline const std::string SarvikText =
 
 inline QString Text(const fs::path& path) {
     return QString::fromStdString(path.string());
+}
+
+// The texts of a menu's items, separators as empty texts.
+inline QStringList ActionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    return texts;
 }
 
 // A main window with scripted prompts, a host registry of the test's choosing, and

@@ -12,18 +12,6 @@
 #include <QStatusBar>
 #include <QTest>
 
-namespace {
-
-QStringList MenuTexts(const QMenu* menu) {
-    QStringList texts;
-    for (const QAction* action : menu->actions()) {
-        texts << action->text();
-    }
-    return texts;
-}
-
-} // namespace
-
 class DesktopEditorTest : public QObject {
     Q_OBJECT
   private slots:
@@ -114,7 +102,7 @@ class DesktopEditorTest : public QObject {
         // A new run of the program, with the same settings.
         TFrmMain again(f.Registry, f.Dir / "quillkit");
         again.UpdateRecentFilesMenu();
-        QStringList listed = MenuTexts(again.RecentFilesMenu());
+        QStringList listed = ActionTexts(again.RecentFilesMenu());
         QCOMPARE(listed.size(), UserSettings::MaxRecentFiles + 2);
         QCOMPARE(listed.first(), QStringLiteral("&1 song3.txt"));
         QCOMPARE(listed[1], QStringLiteral("&2 song11.txt"));
@@ -133,7 +121,7 @@ class DesktopEditorTest : public QObject {
         QCOMPARE(again.Documents().constFirst()->GetFileName(), f.Dir / "song3.txt");
 
         again.ActClearRecentFiles->trigger();
-        QCOMPARE(MenuTexts(again.RecentFilesMenu()), QStringList({"", "Clear Recent Files"}));
+        QCOMPARE(ActionTexts(again.RecentFilesMenu()), QStringList({"", "Clear Recent Files"}));
         QVERIFY(!again.ActClearRecentFiles->isEnabled());
     }
 

@@ -29,18 +29,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-QStringList ActionTexts(const QMenu* menu) {
-    QStringList texts;
-    for (const QAction* action : menu->actions()) {
-        texts << action->text();
-    }
-    return texts;
-}
-
-} // namespace
-
 void MainWindowTest::showsItsTitleAndMenus() {
     Fixture f;
     QCOMPARE(f.Window->windowTitle(), QStringLiteral("Norvex Quillkit"));

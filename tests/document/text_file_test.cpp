@@ -52,6 +52,26 @@ class OrdinaryUser {
 };
 #endif
 
+#ifndef _WIN32
+// Makes writes past `bytes` fail while alive, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit tight = saved_;
+        tight.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+};
+#endif
+
 } // namespace
 
 TEST(SarvikFile, LoadReadsTheFileAndShowsItsText) {
@@ -147,20 +167,13 @@ TEST(SarvikFile, FailedSaveOnAFullDiskLeavesTheOldFileWhole) {
     document.SetFileName(dir / "pad.txt");
     document.SetNotes(std::string(5000, 'n'));
 
-    // A file size limit makes the write fail as a full disk would.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tight = saved;
-    tight.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &tight);
     std::string message;
     try {
+        const FileSizeLimit full(1000);
         document.SaveToFile();
     } catch (const FileError& error) {
         message = error.what();
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
 
     EXPECT_NE(message.find("pad.txt"), std::string::npos) << message;
     EXPECT_EQ(ReadBytes(dir / "pad.txt"), old);
@@ -194,18 +207,12 @@ TEST(SarvikFile, SaveIntoAFolderThatTakesNoNewFileWritesTheFileInPlace) {
 
         const std::string written = document.BuildText();
         document.SetNotes(std::string(5000, 'n'));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit tight = saved;
-        tight.rlim_cur = 1000;
-        setrlimit(RLIMIT_FSIZE, &tight);
         try {
+            const FileSizeLimit full(1000);
             document.SaveToFile();
         } catch (const FileError& error) {
             tooLong = error.what();
         }
-        setrlimit(RLIMIT_FSIZE, &saved);
         EXPECT_EQ(ReadBytes(folder / "pad.txt"), written) << "the old bytes went back";
 
         try {
