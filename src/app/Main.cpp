@@ -282,13 +282,17 @@ void TFrmMain::FitToDocumentWindow() {
     if (!screen) {
         return;
     }
-    TFrmSarvikFile probe;
+    // A frame around an empty stand-in of the document window's size: building a
+    // real one would cost the start-up what it costs to open a document.
     QMdiSubWindow frame;
-    frame.setWidget(&probe);
+    auto* standIn = new QWidget;
+    standIn->setMinimumSize(TFrmSarvikFile::DesignSize());
+    frame.setWidget(standIn);
     const QSize document = frame.sizeHint().expandedTo(frame.minimumSizeHint());
-    frame.setWidget(nullptr);
-    const QSize chrome = size() - clientArea_->viewport()->size();
-    const QSize wanted = (document + chrome + QSize(8, 8)).expandedTo(size());
+    // Not laid out yet: the menu bar and the status bar above and below the area, and
+    // a little room around the window.
+    const QSize chrome(8, menuBar()->sizeHint().height() + statusBar()->height() + 8);
+    const QSize wanted = (document + chrome).expandedTo(size());
     const QRect available = screen->availableGeometry();
     if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
         resize(wanted);

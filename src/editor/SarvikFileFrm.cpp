@@ -109,6 +109,10 @@ TFrmSarvikFile::TFrmSarvikFile(SarvikFileServices services, QWidget* parent)
     TabSarvikWavesetShow();
 }
 
+QSize TFrmSarvikFile::DesignSize() {
+    return {FormWidth, FormHeight};
+}
+
 // The document goes first: its strips stand in this window's scroll boxes.
 TFrmSarvikFile::~TFrmSarvikFile() {
     waveset_.reset();

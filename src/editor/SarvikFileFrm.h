@@ -47,6 +47,8 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     ~TFrmSarvikFile() override;
 
     TSarvikWaveset& Waveset() const { return *waveset_; }
+    // The window's size as designed, which is also its smallest.
+    static QSize DesignSize();
 
     std::filesystem::path GetFileName() const override;
     void SetFileName(const std::filesystem::path& fileName) override;
