@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-20}
-targets=(sf2_instruments nsp_layers sarvik_text sarvik_fixed_point)
+targets=(sf2_instruments nsp_layers sarvik_text sarvik_fixed_point wine_registry file_type)
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
       -DQUILLKIT_FUZZ=ON -DQUILLKIT_UI=OFF -DQUILLKIT_TESTS=OFF -DQUILLKIT_BENCHMARKS=OFF
