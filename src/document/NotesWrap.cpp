@@ -104,8 +104,11 @@ std::string NotesAsTheyReadBack(std::string_view notes) {
 }
 
 std::string StableNotes(std::string notes) {
-    // Rarely more than one round: a break after a full stop gains its space once.
-    for (int round = 0; round < 4; ++round) {
+    // Rarely more than one round: a break after a full stop gains its space once, but
+    // that can move the next break along a long line. Each round that changes
+    // something adds such a space or drops a blank, so it ends; the bound keeps a
+    // hostile line from costing more than a few passes over the notes.
+    for (int round = 0; round < 64; ++round) {
         std::string again = NotesAsTheyReadBack(notes);
         if (again == notes) {
             break;
