@@ -468,13 +468,11 @@ void TFrmMain::UpdateRecentFilesMenu() {
     recentFilesMenu_->addSeparator();
     recentFilesMenu_->addAction(ActClearRecentFiles);
     ActClearRecentFiles->setEnabled(!files.isEmpty());
-    recentFilesMenu_->menuAction()->setEnabled(true);
 }
 
 void TFrmMain::OpenRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         UserSettings::RemoveRecentFile(path);
-        UpdateRecentFilesMenu();
         AppPrompts().Message({QStringLiteral("%1 no longer exists. It is removed from the "
                                              "recent files.")
                                   .arg(QDir::toNativeSeparators(path)),
@@ -544,7 +542,6 @@ void TFrmMain::OpenFile(const std::filesystem::path& path) {
             CheckOutsideChange(*document);
         }
         UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(path)));
-        UpdateRecentFilesMenu();
         return;
     }
     if (DetectFileType(path) != FileType::Sarvik) {
@@ -568,7 +565,6 @@ void TFrmMain::OpenFile(const std::filesystem::path& path) {
     // A failed load unbinds the name; the caption must say so.
     document->SetFileName(loaded ? document->GetFileName() : std::filesystem::path());
     UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(path)));
-    UpdateRecentFilesMenu();
 }
 
 bool TFrmMain::ActivateOpenFile(const std::filesystem::path& path) {
@@ -626,7 +622,6 @@ bool TFrmMain::SaveDocument(TFrmBase& document) {
     }
     document.SetOutsideChangeKept(false);
     UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(document.GetFileName())));
-    UpdateRecentFilesMenu();
     statusBar()->showMessage(QStringLiteral("Saved %1").arg(PathToText(document.GetFileName())));
     return true;
 }
