@@ -10,7 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_targets=(sf2_instruments nsp_layers sarvik_text sarvik_fixed_point wine_registry file_type)
+all_targets=(sf2_instruments nsp_layers sarvik_text sarvik_fixed_point wine_registry file_type
+             settings_file waveset_file)
 seconds=${FUZZ_SECONDS:-20}
 campaign=0
 parallel=1
@@ -28,6 +29,9 @@ done
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
       -DQUILLKIT_FUZZ=ON -DQUILLKIT_UI=OFF -DQUILLKIT_TESTS=OFF -DQUILLKIT_BENCHMARKS=OFF
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/%/_fuzzer}"
+
+# Targets that write files do so in memory where the machine has a RAM disk.
+if [[ -d /dev/shm && -w /dev/shm ]]; then export TMPDIR=/dev/shm; fi
 
 # New inputs go to build-fuzz; the seeds stay as committed until a campaign merges.
 run() {

@@ -622,7 +622,11 @@ bool TFrmMain::SaveDocument(TFrmBase& document) {
     }
     document.SetOutsideChangeKept(false);
     UserSettings::AddRecentFile(PathToText(std::filesystem::absolute(document.GetFileName())));
-    statusBar()->showMessage(QStringLiteral("Saved %1").arg(PathToText(document.GetFileName())));
+    QString saved = QStringLiteral("Saved %1").arg(PathToText(document.GetFileName()));
+    if (const std::string remark = document.SaveRemark(); !remark.empty()) {
+        saved += QStringLiteral(", but ") + QString::fromStdString(remark);
+    }
+    statusBar()->showMessage(saved);
     return true;
 }
 

@@ -112,16 +112,22 @@ void WriteInPlace(const fs::path& target, std::string_view bytes) {
 // Gives the new file what the old one was before any content goes in: its mode,
 // owner and group (kept where the system lets this user), and its extended
 // attributes.
-void TakeOver(std::FILE* file, const struct stat& old, const fs::path& from) {
+OwnershipKept TakeOver(std::FILE* file, const struct stat& old, const fs::path& from) {
     const int fd = fileno(file);
     fchmod(fd, old.st_mode & 07777);
+    OwnershipKept kept;
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {
         // Not root: the group alone may still be kept.
         [[maybe_unused]] const int ignored = fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        struct stat now {};
+        if (fstat(fd, &now) == 0) {
+            kept.Owner = now.st_uid == old.st_uid;
+            kept.Group = now.st_gid == old.st_gid;
+        }
     }
     const ssize_t size = listxattr(from.c_str(), nullptr, 0);
     if (size <= 0) {
-        return;
+        return kept;
     }
     std::string names(static_cast<std::size_t>(size), '\0');
     const ssize_t listed = listxattr(from.c_str(), names.data(), names.size());
@@ -136,6 +142,7 @@ void TakeOver(std::FILE* file, const struct stat& old, const fs::path& from) {
         }
         at += std::char_traits<char>::length(name) + 1;
     }
+    return kept;
 }
 
 // Makes a rename in `folder` last through a power cut.
@@ -196,7 +203,7 @@ std::string ReadFileBytesUpTo(const fs::path& path, std::size_t limit) {
     return bytes;
 }
 
-void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+OwnershipKept WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = FollowLinks(path);
     std::error_code statusError;
     const fs::file_status status = fs::status(target, statusError);
@@ -210,7 +217,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     // A file of several names stays one file: its other names see the new bytes.
     if (known && old.st_nlink > 1) {
         WriteInPlace(target, bytes);
-        return;
+        return {};
     }
 #endif
     // The new file replaces the old one by a rename, which the folder allows even where
@@ -226,7 +233,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         const int error = errno;
         if (exists && (error == EACCES || error == EPERM)) {
             WriteInPlace(target, bytes);
-            return;
+            return {};
         }
         if (error == ENOENT) {
             Fail("Cannot create file", target, SystemMessage(error));
@@ -235,10 +242,11 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
         Fail("Cannot create a file in", folder, SystemMessage(error));
     }
+    OwnershipKept kept;
     try {
 #ifndef _WIN32
         if (known) {
-            TakeOver(file.get(), old, target);
+            kept = TakeOver(file.get(), old, target);
         }
 #endif
         errno = 0;
@@ -269,6 +277,17 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         fs::remove(temporary, ignored);
         throw;
     }
+    return kept;
+}
+
+std::string OwnershipRemark(const OwnershipKept& kept) {
+    if (kept.Owner && kept.Group) {
+        return {};
+    }
+    const char* what = !kept.Owner && !kept.Group ? "owner and group"
+                       : !kept.Owner              ? "owner"
+                                                  : "group";
+    return std::string("its ") + what + " could not be kept";
 }
 
 std::string ReadErrorText(const fs::path& path, const std::string& reason) {

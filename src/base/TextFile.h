@@ -23,10 +23,21 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // The same, but never more than `limit` bytes of it.
 std::string ReadFileBytesUpTo(const std::filesystem::path& path, std::size_t limit);
 
+// Whether a replaced file is still its owner's and its group's: only the super-user
+// may give a new file to somebody else.
+struct OwnershipKept {
+    bool Owner = true;
+    bool Group = true;
+};
+
 // Writes `bytes` to a temporary file beside `path` (beside the file a link points
 // to) and renames it over that file, so that a failure at any step leaves the old
-// file whole. Keeps the old file's permission bits. Throws FileError.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// file whole. Keeps the old file's permission bits, attributes and, where it may,
+// its owner and group. Throws FileError.
+OwnershipKept WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// What a save could not keep, for the status line; empty when all was kept.
+std::string OwnershipRemark(const OwnershipKept& kept);
 
 // The message of a file whose content could not be read: its name and `reason`, in
 // the form of the other file messages.

@@ -30,9 +30,13 @@ FileType DetectFileType(const std::filesystem::path& path) {
     if (LowercaseExtension(PathText(path.filename())) != ".txt") {
         return FileType::Unknown;
     }
+    return FileTypeOfContent(file);
+}
+
+FileType FileTypeOfContent(std::istream& content) {
     // Comment lines do not count, so that files with long notes are still recognised.
     std::string raw;
-    for (int counted = 0; counted < LinesExamined && std::getline(file, raw);) {
+    for (int counted = 0; counted < LinesExamined && std::getline(content, raw);) {
         const std::string_view line = TrimBlanks(raw);
         if (!line.empty() && line.front() == '\'') {
             continue;

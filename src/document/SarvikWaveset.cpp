@@ -234,7 +234,7 @@ bool TSarvikWaveset::SaveToFile(const std::filesystem::path& name) {
         return false;
     }
     const std::string text = BuildText();
-    WriteFileAtomically(target, text);
+    lastSaveKept_ = WriteFileAtomically(target, text);
     disk_ = FingerprintOf(target, text);
     diskFile_ = target;
     SetModified(false);

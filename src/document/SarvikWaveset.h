@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileFingerprint.h"
+#include "base/TextFile.h"
 #include "document/SarvikOscillator.h"
 #include "document/SarvikView.h"
 #include "wavesets/SampleList.h"
@@ -110,6 +111,8 @@ class TSarvikWaveset {
     // An empty name means FileName; false when both are empty. Replaces the file
     // atomically; on failure throws and leaves the old file as it was.
     bool SaveToFile(const std::filesystem::path& name = {});
+    // What the last save could not keep of the file it replaced.
+    const OwnershipKept& LastSaveKept() const { return lastSaveKept_; }
 
     // Whether another program has changed (or removed) FileName since this document
     // loaded or last saved it; false for a document never bound to a file on disk.
@@ -131,6 +134,7 @@ class TSarvikWaveset {
     // What the file was when last loaded or saved, and which file that was.
     std::optional<FileFingerprint> disk_;
     std::filesystem::path diskFile_;
+    OwnershipKept lastSaveKept_;
     bool modified_ = false;
     std::int32_t updateCount_ = 0;
     TSampleList samples_;

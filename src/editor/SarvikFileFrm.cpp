@@ -320,6 +320,10 @@ bool TFrmSarvikFile::SaveToFile(const std::filesystem::path& fileName) {
     return waveset_->SaveToFile(fileName);
 }
 
+std::string TFrmSarvikFile::SaveRemark() const {
+    return OwnershipRemark(waveset_->LastSaveKept());
+}
+
 bool TFrmSarvikFile::LoadFromFile(const std::filesystem::path& fileName) {
     return waveset_->LoadFromFile(fileName);
 }

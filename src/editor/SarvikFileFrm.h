@@ -54,6 +54,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void SetFileName(const std::filesystem::path& fileName) override;
     bool CanSave(bool reportProblem, bool focusProblem) override;
     bool SaveToFile(const std::filesystem::path& fileName) override;
+    std::string SaveRemark() const override;
     bool LoadFromFile(const std::filesystem::path& fileName) override;
     void NewFile() override;
     bool IsModified() const override;

@@ -172,6 +172,9 @@ std::u16string KeyPathInView(RegistryView view, const std::string& keyPath) {
 
 WineRegistryReader::WineRegistryReader(fs::path prefix) : prefix_(std::move(prefix)) {}
 
+WineRegistryReader::WineRegistryReader(fs::path prefix, std::string registryText)
+    : prefix_(std::move(prefix)), text_(std::move(registryText)) {}
+
 fs::path WineRegistryReader::DefaultPrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) {
         return prefix;

@@ -12,6 +12,8 @@ class WineRegistryReader final : public RegistryReader {
   public:
     // An empty prefix has no registry.
     explicit WineRegistryReader(std::filesystem::path prefix);
+    // A prefix whose registry text is already at hand, as read from its file.
+    WineRegistryReader(std::filesystem::path prefix, std::string registryText);
 
     // $WINEPREFIX, else ~/.wine; empty when neither can be named.
     static std::filesystem::path DefaultPrefix();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 // The common base of document windows: what the main window may ask of any of them.
 // The defaults are neutral: such a window can be named and closed, but never loads
@@ -24,6 +25,9 @@ class TFrmBase : public QWidget {
     virtual bool CanSave(bool reportProblem, bool focusProblem);
     // An empty name means the window's own file name.
     virtual bool SaveToFile(const std::filesystem::path& fileName);
+    // What the last save could not keep of the file (its owner, say), for the status
+    // line; empty when it kept everything.
+    virtual std::string SaveRemark() const { return {}; }
     virtual bool LoadFromFile(const std::filesystem::path& fileName);
     virtual void NewFile();
     // Asks whether a modified window may be closed: Yes allows it, Save allows it once

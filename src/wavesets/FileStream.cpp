@@ -70,8 +70,10 @@ TFileStream::TFileStream(const std::filesystem::path& path) {
     size_ = CheckedSize(path, S_ISREG(info.st_mode), info.st_size);
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 #endif
-    // Large blocks: a walk over many small chunks then costs few system calls.
-    std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 16);
+    // Large blocks: a walk over many small chunks then costs few system calls. No
+    // larger than the file, which is mostly small.
+    const auto buffer = static_cast<std::size_t>(std::clamp<std::int32_t>(size_, 512, 1 << 16));
+    std::setvbuf(file_.get(), nullptr, _IOFBF, buffer);
 }
 
 std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {

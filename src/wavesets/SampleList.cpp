@@ -18,7 +18,7 @@ bool SampleNameLess(std::string_view a, std::string_view b) {
 
 void TSampleList::Assign(std::vector<std::string> names) {
     // A stable sort gives what sorting after every addition would give, in O(n log n);
-    // a list already in order (a program's layers) costs one pass.
+    // a list already in order costs one pass.
     const auto less = [](const std::string& x, const std::string& y) {
         return SampleNameLess(x, y);
     };

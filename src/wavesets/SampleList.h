@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Orders sample names: ASCII letters A-Z as a-z, then unsigned byte order. Never
@@ -16,6 +17,8 @@ class TSampleList {
     void Clear() { names_.clear(); }
     // Replaces the content with `names`, sorted.
     void Assign(std::vector<std::string> names);
+    // The same for names their maker put in this order, as a program's layer numbers.
+    void AssignInOrder(std::vector<std::string> names) { names_ = std::move(names); }
 
     bool empty() const { return names_.empty(); }
     std::size_t size() const { return names_.size(); }

@@ -304,6 +304,40 @@ TEST(SarvikFile, SaveKeepsOwnerGroupModeAttributesAndOtherNames) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
+// Only the super-user may give a file away: anyone else's save goes on, and says so.
+TEST(SarvikFile, ASaveThatCannotKeepTheOwnerSaysSo) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs a file of another user, which only root can make";
+    }
+    TempDir dir;
+    fs::permissions(dir.Path(), fs::perms::all);
+    const fs::path file = dir / "shared.txt";
+    WriteBytes(file, "'Old\r\n'---\r\n\r\nwaveset = a, 0, 0, 0\r\n");
+    fs::permissions(file, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                              ~fs::perms::others_exec); // root's, writable by all
+
+    TSarvikWaveset document;
+    document.SetFileName(file);
+    document.SetNotes("by nobody");
+    {
+        const OrdinaryUser nobody;
+        ASSERT_TRUE(document.SaveToFile());
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(ReadBytes(file), document.BuildText());
+    EXPECT_FALSE(document.LastSaveKept().Owner);
+    EXPECT_TRUE(document.LastSaveKept().Group); // the saver's group was the file's
+    EXPECT_EQ(OwnershipRemark(document.LastSaveKept()), "its owner could not be kept");
+    EXPECT_EQ(OwnershipRemark({false, false}), "its owner and group could not be kept");
+    EXPECT_EQ(OwnershipRemark({true, false}), "its group could not be kept");
+
+    document.SetNotes("by root");
+    ASSERT_TRUE(document.SaveToFile());
+    EXPECT_EQ(OwnershipRemark(document.LastSaveKept()), "");
+}
+
 TEST(SarvikFile, APipeOrALinkToOneIsNeverOpenedNorReplaced) {
     TempDir dir;
     ASSERT_EQ(mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
