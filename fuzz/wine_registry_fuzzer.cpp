@@ -1,6 +1,6 @@
 // Any bytes as the system.reg of a Wine prefix: the uninstall values are read from
 // both views, as the host's discovery reads them, and decoded from their escapes.
-#include "ScratchFolder.h"
+#include "Scratch.h"
 #include "host/HostInstallation.h"
 #include "host/WineRegistryReader.h"
 

@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 all_targets=(sf2_instruments nsp_layers sarvik_text sarvik_fixed_point wine_registry file_type
-             settings_file waveset_file)
+             waveset_file)
 seconds=${FUZZ_SECONDS:-20}
 campaign=0
 parallel=1

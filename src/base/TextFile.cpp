@@ -118,11 +118,15 @@ OwnershipKept TakeOver(std::FILE* file, const struct stat& old, const fs::path& 
     OwnershipKept kept;
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {
         // Not root: the group alone may still be kept.
-        [[maybe_unused]] const int ignored = fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        const bool groupSet = fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
         struct stat now {};
         if (fstat(fd, &now) == 0) {
             kept.Owner = now.st_uid == old.st_uid;
             kept.Group = now.st_gid == old.st_gid;
+        } else {
+            // The new file is ours, so the owner is kept only if it was ours already.
+            kept.Owner = old.st_uid == geteuid();
+            kept.Group = groupSet;
         }
     }
     const ssize_t size = listxattr(from.c_str(), nullptr, 0);

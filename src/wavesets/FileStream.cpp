@@ -72,8 +72,10 @@ TFileStream::TFileStream(const std::filesystem::path& path) {
 #endif
     // Large blocks: a walk over many small chunks then costs few system calls. No
     // larger than the file, which is mostly small.
-    const auto buffer = static_cast<std::size_t>(std::clamp<std::int32_t>(size_, 512, 1 << 16));
-    std::setvbuf(file_.get(), nullptr, _IOFBF, buffer);
+    // The buffer is our own: given none, the C library picks its own size.
+    const auto bufferSize = static_cast<std::size_t>(std::clamp<std::int32_t>(size_, 512, 1 << 16));
+    buffer_ = std::make_unique<char[]>(bufferSize);
+    std::setvbuf(file_.get(), buffer_.get(), _IOFBF, bufferSize);
 }
 
 std::int32_t TFileStream::Read(void* buffer, std::int32_t count) {

@@ -30,6 +30,8 @@ class TFileStream final : public TStream {
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
+    // Declared first so that it outlives the file that reads into it.
+    std::unique_ptr<char[]> buffer_;
     std::unique_ptr<std::FILE, Closer> file_;
     std::int32_t size_ = 0;
     // Where reading goes on, and where the file itself stands: seeking only moves the

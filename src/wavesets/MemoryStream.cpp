@@ -36,10 +36,9 @@ std::int32_t TMemoryStream::Write(const void* buffer, std::int32_t count) {
 }
 
 std::int32_t TMemoryStream::ZeroRunEnd(std::int32_t position) {
-    if (position < 0) {
+    if (position < 0 || static_cast<std::size_t>(position) >= bytes_.size()) {
         return position;
     }
-    const auto start = std::min(bytes_.size(), static_cast<std::size_t>(position));
-    const std::size_t end = bytes_.find_first_not_of('\0', start);
+    const std::size_t end = bytes_.find_first_not_of('\0', static_cast<std::size_t>(position));
     return static_cast<std::int32_t>(end == std::string::npos ? bytes_.size() : end);
 }

@@ -34,7 +34,8 @@ class TStream {
 
     // Where the run of zero bytes that starts at `position` ends, as far as the stream
     // can tell cheaply (a hole of a sparse file, bytes in memory); `position` itself
-    // when it cannot tell. Never past Size(). Leaves Position() as it was.
+    // when it cannot tell, or when no byte lies there (before 0, at or past Size()).
+    // Otherwise never past Size(). Leaves Position() as it was.
     virtual std::int32_t ZeroRunEnd(std::int32_t position);
 
   protected:

@@ -11,7 +11,9 @@
 #endif
 
 #include <chrono>
+#include <fstream>
 #include <future>
+#include <string>
 
 namespace {
 
@@ -175,4 +177,49 @@ TEST(FileStream, RefusesAFileBeyondThirtyTwoBitPositions) {
     char buffer[4] = {};
     largest.ReadBuffer(buffer, 4);
     EXPECT_EQ(std::string(buffer, 4), "RIFF");
+}
+
+TEST(Streams, FindTheEndOfAZeroRunAlikeOnDiskWithHolesAndInMemory) {
+    constexpr std::int32_t MiB = 1 << 20;
+    std::string bytes = std::string("ab\0\0\0c", 6) + std::string(MiB, '\0') + "d";
+    const std::int32_t dataAfterHole = 6 + MiB;
+    bytes.append(MiB, '\0');
+    const auto size = static_cast<std::int32_t>(bytes.size());
+
+    TempDir dir;
+    const std::filesystem::path path = dir / "sparse.sf2";
+    {
+        // Only the bytes that are not zero are written: the rest stays holes.
+        std::ofstream out(path, std::ios::binary);
+        out.write(bytes.data(), 6);
+        out.seekp(dataAfterHole);
+        out << 'd';
+    }
+    std::filesystem::resize_file(path, bytes.size());
+
+    TFileStream onDisk(path);
+    TMemoryStream inMemory(bytes);
+    const struct {
+        std::int32_t Position, End;
+    } cases[] = {{-1, -1},
+                 {0, 0},
+                 {2, 5},
+                 {4, 5},
+                 {5, 5},
+                 {6, dataAfterHole},
+                 {MiB, dataAfterHole},
+                 {dataAfterHole, dataAfterHole},
+                 {dataAfterHole + 1, size},
+                 {size - 1, size},
+                 {size, size},
+                 {size + 10, size + 10}};
+    for (TStream* stream : {static_cast<TStream*>(&onDisk), static_cast<TStream*>(&inMemory)}) {
+        stream->Seek(3, TSeekOrigin::Beginning);
+        for (const auto& c : cases) {
+            EXPECT_EQ(stream->ZeroRunEnd(c.Position), c.End)
+                << c.Position << (stream == &onDisk ? " on disk" : " in memory");
+        }
+        EXPECT_EQ(stream->Position(), 3);
+        EXPECT_EQ(ReadAll(*stream, 3), std::string("\0\0c", 3));
+    }
 }
