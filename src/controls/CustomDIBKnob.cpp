@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <limits>
@@ -119,6 +120,35 @@ void TCustomDIBKnob::Step(std::int64_t delta) {
     SetPosition(static_cast<std::int32_t>(target));
 }
 
+void TCustomDIBKnob::KeyStep(std::int64_t count) {
+    if (keyGrid_ == 1) {
+        Step(count);
+        return;
+    }
+    // The multiple of the grid at or below the position, then whole grid steps from
+    // there; going up from a position between two multiples, the first step only
+    // reaches the next one.
+    const std::int64_t grid = keyGrid_;
+    std::int64_t below = position_ / grid * grid;
+    if (below > position_) {
+        below -= grid;
+    }
+    const std::int64_t target =
+        count > 0 ? below + count * grid
+                  : (below == position_ ? below + count * grid : below + (count + 1) * grid);
+    Step(target - position_);
+}
+
+void TCustomDIBKnob::wheelEvent(QWheelEvent* event) {
+    wheelEighths_ += event->angleDelta().y();
+    const int notches = wheelEighths_ / 120;
+    wheelEighths_ -= notches * 120;
+    if (notches != 0) {
+        KeyStep(std::int64_t{notches} * smallChange_);
+    }
+    event->accept();
+}
+
 void TCustomDIBKnob::BeginKnobDrag(QPoint cursor) {
     dragging_ = true;
     holdingNow_ = holdsCursor_;
@@ -209,18 +239,18 @@ void TCustomDIBKnob::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
     case Qt::Key_PageUp:
-        Step(pageSize_);
+        KeyStep(pageSize_);
         break;
     case Qt::Key_PageDown:
-        Step(-std::int64_t{pageSize_});
+        KeyStep(-std::int64_t{pageSize_});
         break;
     case Qt::Key_Up:
     case Qt::Key_Right:
-        Step(smallChange_);
+        KeyStep(smallChange_);
         break;
     case Qt::Key_Down:
     case Qt::Key_Left:
-        Step(-std::int64_t{smallChange_});
+        KeyStep(-std::int64_t{smallChange_});
         break;
     default:
         TCustomDIBControl::keyPressEvent(event);

@@ -5,6 +5,8 @@
 
 #include <QPoint>
 
+#include <algorithm>
+
 #include <cstdint>
 #include <memory>
 
@@ -30,6 +32,11 @@ class TCustomDIBKnob : public TDIBImageStrip {
     void SetSmallChange(int value);
     TKnobInc PageSize() const { return pageSize_; }
     void SetPageSize(int value);
+    // Keys and the wheel move to the next multiple of this (at least 1) in their
+    // direction, a small change or a page of such multiples at a time; a drag keeps
+    // its resolution of one position.
+    std::int32_t KeyGrid() const { return keyGrid_; }
+    void SetKeyGrid(std::int32_t value) { keyGrid_ = std::max(value, 1); }
 
     // Throws EDIBKnobError below 1 and keeps the old value.
     void SetNumGlyphs(int value);
@@ -67,9 +74,14 @@ class TCustomDIBKnob : public TDIBImageStrip {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // One notch (120 eighths of a degree, added up from high-resolution wheels) acts
+    // as one arrow key.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void Step(std::int64_t delta);
+    // `count` keyboard steps up (positive) or down.
+    void KeyStep(std::int64_t count);
     void StopDrag();
 
     std::unique_ptr<THiddenCursor> hiddenCursor_;
@@ -78,6 +90,8 @@ class TCustomDIBKnob : public TDIBImageStrip {
     std::int32_t position_ = 0;
     TKnobInc smallChange_ = 1;
     TKnobInc pageSize_ = 5;
+    std::int32_t keyGrid_ = 1;
+    int wheelEighths_ = 0;
     bool drawTweens_ = false;
     bool loopLastFrame_ = false;
     TKnobOrientation orientation_ = TKnobOrientation::koVertical;

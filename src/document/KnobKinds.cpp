@@ -43,9 +43,8 @@ std::string ReadoutText(const KnobKind& kind, std::int32_t position) {
         text += " ms";
         break;
     case KnobReadout::Semitones:
-        AppendInteger(text, RoundToInt32(static_cast<long double>(position) /
-                                         (static_cast<long double>(kind.Range()) /
-                                          static_cast<long double>(kind.ReadoutSteps))));
+        // The semitone the file gets: truncated toward zero, never rounded.
+        AppendInteger(text, position / (kind.Range() / kind.ReadoutSteps));
         break;
     }
     return text;

@@ -26,6 +26,10 @@ struct KnobKind {
     KnobReadout Readout;
     // Percent: the whole range in this many steps; Semitones: this many over the range.
     std::int32_t ReadoutSteps;
+    // The arrow keys and the wheel move to the next multiple of this in their
+    // direction: the positions whose value the file stores exactly. 1 for every
+    // position.
+    std::int32_t KeyGrid = 1;
 
     std::int32_t Range() const { return Max - Min; }
 };
@@ -36,7 +40,7 @@ inline constexpr KnobKind VolumeKnob{0, 512, 1, 1, KnobScale::Linear, 4, KnobRea
 inline constexpr KnobKind TimeKnob{
     0, 10000, 20, 50, KnobScale::SquareLaw, 10000, KnobReadout::Milliseconds, 0};
 inline constexpr KnobKind TransposeKnob{
-    -192, 192, 1, 1, KnobScale::Linear, 8, KnobReadout::Semitones, 48};
+    -192, 192, 1, 1, KnobScale::Linear, 8, KnobReadout::Semitones, 48, 8};
 
 // The kind of each knob of an instrument strip.
 const KnobKind& KindOf(InstrumentKnob knob);

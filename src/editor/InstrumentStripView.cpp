@@ -111,6 +111,7 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     knob->SetPosition(0);
     knob->SetSmallChange(range.SmallChange);
     knob->SetPageSize(range.PageSize);
+    knob->SetKeyGrid(range.KeyGrid);
     knob->setGeometry(QRect(position, QSize(32, 32)));
     knob->setAccessibleName(QString::fromLatin1(title));
     Highlighted(*knob);

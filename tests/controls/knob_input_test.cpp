@@ -84,13 +84,59 @@ class KnobInputTest : public QObject {
         QCOMPARE(knob_->Position(), 100);
     }
 
-    void theWheelDoesNotTurnTheKnob() {
+    void keysOnAGridMoveToItsNextMultiple_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("Up from a multiple") << 16 << int{Qt::Key_Up} << 24;
+        QTest::newRow("Up from between two") << 19 << int{Qt::Key_Up} << 24;
+        QTest::newRow("Down from between two") << 19 << int{Qt::Key_Down} << 16;
+        QTest::newRow("Down from a multiple") << 16 << int{Qt::Key_Down} << 8;
+        QTest::newRow("Up below zero") << -3 << int{Qt::Key_Up} << 0;
+        QTest::newRow("Down below zero") << -3 << int{Qt::Key_Down} << -8;
+        QTest::newRow("Page Up: a page of multiples") << 3 << int{Qt::Key_PageUp} << 16;
+        QTest::newRow("Page Down from between two") << 3 << int{Qt::Key_PageDown} << -8;
+        QTest::newRow("Up stops at Max") << 60 << int{Qt::Key_Up} << 63;
+    }
+    void keysOnAGridMoveToItsNextMultiple() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        knob_->SetMin(-64);
+        knob_->SetMax(63);
+        knob_->SetPageSize(2);
+        knob_->SetKeyGrid(8);
+        knob_->SetPosition(start);
+        QTest::keyClick(knob_, static_cast<Qt::Key>(key));
+        QCOMPARE(knob_->Position(), expected);
+    }
+
+    void aWheelNotchActsAsAnArrowKey_data() {
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("one notch up") << QList<int>{120} << 1 << 120;
+        QTest::newRow("two notches down") << QList<int>{-120, -120} << 1 << 60;
+        QTest::newRow("fine wheel: eighths add up to a notch")
+            << QList<int>{40, 40, 30, 10} << 1 << 120;
+        QTest::newRow("fine wheel short of a notch") << QList<int>{60, 50} << 1 << 100;
+        QTest::newRow("on a grid") << QList<int>{120} << 8 << 104;
+    }
+    void aWheelNotchActsAsAnArrowKey() {
+        QFETCH(QList<int>, deltas);
+        QFETCH(int, grid);
+        QFETCH(int, expected);
         knob_->SetPosition(100);
-        QWheelEvent wheel(QPointF(PressPoint), QPointF(knob_->mapToGlobal(PressPoint)), QPoint(),
-                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(knob_, &wheel);
-        QCOMPARE(knob_->Position(), 100);
-        QVERIFY(!wheel.isAccepted());
+        knob_->SetSmallChange(grid == 1 ? 20 : 1);
+        knob_->SetKeyGrid(grid);
+        for (const int delta : deltas) {
+            QWheelEvent wheel(QPointF(PressPoint), QPointF(knob_->mapToGlobal(PressPoint)),
+                              QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(knob_, &wheel);
+            QVERIFY(wheel.isAccepted());
+        }
+        QCOMPARE(knob_->Position(), expected);
     }
 
     void dragAddsSmallChangePerPixelAlongItsAxis_data() {

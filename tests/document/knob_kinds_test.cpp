@@ -17,13 +17,22 @@ TEST(KnobKinds, ReadoutsAndFileValuesFollowEachKind) {
         {"hold", TimeKnob, 1581, "250 ms", 250},
         {"blend at its end", TimeKnob, 10000, "10000 ms", 10000},
         {"transpose an octave down", TransposeKnob, -96, "-12", -12},
-        {"transpose half a semitone: halves to even", TransposeKnob, 4, "0", 0},
-        {"transpose one and a half", TransposeKnob, 12, "2", 1},
+        {"transpose half a semitone", TransposeKnob, 4, "0", 0},
+        {"transpose one and a half", TransposeKnob, 12, "1", 1},
         {"transpose below zero truncates toward it", TransposeKnob, -4, "0", 0},
+        {"transpose just short of two below", TransposeKnob, -15, "-1", -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadoutText(c.kind, c.position), c.readout) << c.what;
         EXPECT_EQ(FileValue(c.kind, c.position), c.fileValue) << c.what;
+    }
+}
+
+TEST(KnobKinds, TheTransposeReadoutIsTheSavedSemitoneAtEveryPosition) {
+    for (std::int32_t position = TransposeKnob.Min; position <= TransposeKnob.Max; ++position) {
+        EXPECT_EQ(ReadoutText(TransposeKnob, position),
+                  std::to_string(FileValue(TransposeKnob, position)))
+            << position;
     }
 }
 

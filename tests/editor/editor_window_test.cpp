@@ -34,6 +34,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -193,8 +194,8 @@ class EditorWindowTest : public QObject {
                                     << "volume = 127";
         QTest::newRow("volume 6") << int(InstrumentKnob::Volume) << 6 << "1%"
                                   << "volume = 1";
-        QTest::newRow("transpose rounds, the file truncates")
-            << int(InstrumentKnob::Transpose) << 12 << "2"
+        QTest::newRow("transpose shows the semitone the file gets")
+            << int(InstrumentKnob::Transpose) << 12 << "1"
             << "transpose = 1";
         QTest::newRow("transpose down") << int(InstrumentKnob::Transpose) << -192 << "-24"
                                         << "transpose = -24";
@@ -212,6 +213,22 @@ class EditorWindowTest : public QObject {
         QVERIFY(ViewText(*f.Window).contains(line));
         QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
         QVERIFY(f.Window->IsModified());
+    }
+
+    void keysAndTheWheelMoveTransposeByWholeSemitones() {
+        Fixture f;
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 2, 0));
+        TDIBKnob& transpose = *strip.Knob(InstrumentKnob::Transpose);
+        transpose.SetPosition(3);
+        QTest::keyClick(&transpose, Qt::Key_Up);
+        QCOMPARE(strip.ValueLabel(InstrumentKnob::Transpose)->text(), QStringLiteral("1"));
+        QVERIFY(ViewText(*f.Window).contains("transpose = 1"));
+        QWheelEvent down(QPointF(8, 8), QPointF(transpose.mapToGlobal(QPoint(8, 8))), QPoint(),
+                         QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&transpose, &down);
+        QCOMPARE(transpose.Position(), -8);
+        QVERIFY(ViewText(*f.Window).contains("transpose = -1"));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
     }
 
     void loadingMovesNoFocusAndClampsWhatTheKnobsCannotShow() {
