@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 // A document loaded from FILE as the editor loads it, without a window: every message
 // of the load goes to stderr and is counted.
@@ -16,6 +17,8 @@ class LoadedDocument {
 
     TSarvikWaveset& Document() { return document_; }
     int Messages() const { return view_.Count(); }
+    // A message of the command's own, on stderr and counted as the load's are.
+    void Report(const std::string& message) { view_.Report(message); }
 
   private:
     MessageOnlyView view_;

@@ -2,6 +2,7 @@
 
 #include "document/KnobKinds.h"
 #include "document/SarvikOscillator.h"
+#include "document/SarvikWaveset.h"
 
 TSarvikInstrument::TSarvikInstrument(TSarvikOscillator& oscillator) : oscillator_(&oscillator) {}
 
@@ -37,6 +38,13 @@ void TSarvikInstrument::SetWave(const std::string& value) {
     wave_ = value;
     if (panel_) {
         panel_->SetWaveText(value);
+        ShowWaveMark();
+    }
+}
+
+void TSarvikInstrument::ShowWaveMark() {
+    if (panel_) {
+        panel_->SetWaveMissing(oscillator_->Waveset().MissingWaveNote(wave_));
     }
 }
 

@@ -34,6 +34,8 @@ class TSarvikInstrument {
     void SetTranspose(std::int32_t value);
     void SetWave(const std::string& value);
     void SetIndex(std::int32_t value);
+    // Marks the strip when the waveset does not list the wave, or takes the mark away.
+    void ShowWaveMark();
 
     std::int32_t FileVolume() const;
     std::int32_t FileTranspose() const;

@@ -30,6 +30,9 @@ class InstrumentStrip {
     virtual void SetWaveText(const std::string& text) = 0;
     virtual void SetNumber(std::int32_t number) = 0;
     virtual void FocusWave() = 0;
+    // Marks the wave field as naming no entry of the waveset, with `note` saying so;
+    // an empty note takes the mark away.
+    virtual void SetWaveMissing(const std::string& note) = 0;
 };
 
 // The window a document is shown in. The document never sees a widget: every

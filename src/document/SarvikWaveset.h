@@ -66,6 +66,13 @@ class TSarvikWaveset {
     }
     const TSampleList& Samples() const { return samples_; }
     TSampleList& Samples() { return samples_; }
+    // What to tell of `wave` when the waveset lists samples but none of that name:
+    // "\"Pian\" is not a sample of \"GM.sf2\"."; empty when the name is listed or
+    // the waveset lists nothing to judge by.
+    std::string MissingWaveNote(const std::string& wave) const;
+    // That note for every instrument whose wave is missing, in the file's order, led
+    // by where the instrument is: "Oscillator 2, instrument 3: ...".
+    std::vector<std::string> MissingWaves() const;
 
     const std::filesystem::path& InstallDir() const { return installDir_; }
     SarvikView* Form() const { return form_; }

@@ -5,6 +5,8 @@
 #include "wavesets/WavesetListing.h"
 
 #include <exception>
+#include <string>
+#include <vector>
 
 // Lists the entries of the waveset file, which always lies in the host's Samples
 // folder, and gives every instrument without a wave the first of them.
@@ -37,14 +39,34 @@ void TSarvikWaveset::RebuildSamples() {
             listings.Record(*path);
         }
     }
-    if (samples_.empty()) {
-        return;
-    }
     for (const auto& oscillator : oscillators_) {
         for (const auto& instrument : oscillator->Instruments()) {
-            if (instrument->Wave().empty()) {
+            if (instrument->Wave().empty() && !samples_.empty()) {
                 instrument->SetWave(samples_.front());
+            } else {
+                // Another waveset judges the same name afresh.
+                instrument->ShowWaveMark();
             }
         }
     }
+}
+
+std::string TSarvikWaveset::MissingWaveNote(const std::string& wave) const {
+    if (samples_.empty() || samples_.Contains(wave)) {
+        return {};
+    }
+    return '"' + wave + "\" is not a sample of \"" + wavesetFile_ + "\".";
+}
+
+std::vector<std::string> TSarvikWaveset::MissingWaves() const {
+    std::vector<std::string> missing;
+    for (std::size_t box = 0; box < oscillators_.size(); ++box) {
+        for (const auto& instrument : oscillators_[box]->Instruments()) {
+            if (std::string note = MissingWaveNote(instrument->Wave()); !note.empty()) {
+                missing.push_back("Oscillator " + std::to_string(box + 1) + ", instrument " +
+                                  std::to_string(instrument->Index() + 1) + ": " + note);
+            }
+        }
+    }
+    return missing;
 }

@@ -21,6 +21,8 @@ const QColor StripColor(45, 46, 63);
 const QColor TitleColor(131, 132, 142);
 const QColor WaveTextColor(205, 218, 255);
 const QColor WaveBackground(78, 108, 202);
+// A wave the waveset does not hold: the host would play nothing for it.
+const QColor MissingWaveBackground(176, 58, 46);
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, QPoint position, const QFont& font,
                   const QColor& color) {
@@ -164,6 +166,15 @@ void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
     }
 }
 
+void TInstrumentStripView::SetWaveMissing(const QString& note) {
+    if (note == waveEdit_->toolTip()) {
+        return;
+    }
+    waveEdit_->SetColors(WaveTextColor, note.isEmpty() ? WaveBackground : MissingWaveBackground);
+    waveEdit_->setToolTip(note);
+    waveEdit_->setAccessibleDescription(note);
+}
+
 void TInstrumentStripView::WaveEdited() {
     // While loading, the field only shows what the document holds (a name beyond the
     // field's length limit must not come back cut).
@@ -220,6 +231,12 @@ void InstrumentStripHandle::SetNumber(std::int32_t number) {
     if (view_) {
         view_->NumberLabel()->setText(QString::number(number));
         view_->NumberLabel()->adjustSize();
+    }
+}
+
+void InstrumentStripHandle::SetWaveMissing(const std::string& note) {
+    if (view_) {
+        view_->SetWaveMissing(BytesToText(note));
     }
 }
 

@@ -31,6 +31,9 @@ class TInstrumentStripView : public QWidget {
 
     // Runs the change handler of `knob` as a turn of it would.
     void KnobChanged(InstrumentKnob knob);
+    // Shows the wave field in the warning colour with `note` as its tip; an empty
+    // note shows it as usual.
+    void SetWaveMissing(const QString& note);
 
   signals:
     // The strip's menu is asked for at `globalPosition`.
@@ -67,6 +70,7 @@ class InstrumentStripHandle final : public InstrumentStrip {
     void SetWaveText(const std::string& text) override;
     void SetNumber(std::int32_t number) override;
     void FocusWave() override;
+    void SetWaveMissing(const std::string& note) override;
 
   private:
     QPointer<TInstrumentStripView> view_;

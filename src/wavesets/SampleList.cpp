@@ -16,6 +16,14 @@ bool SampleNameLess(std::string_view a, std::string_view b) {
                                         [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
+bool TSampleList::Contains(std::string_view name) const {
+    // Names equal under the order (differing in letter case only) lie side by side.
+    const auto [first, last] = std::equal_range(
+        names_.begin(), names_.end(), name,
+        [](std::string_view x, std::string_view y) { return SampleNameLess(x, y); });
+    return std::find(first, last, name) != last;
+}
+
 void TSampleList::Assign(std::vector<std::string> names) {
     // A stable sort gives what sorting after every addition would give, in O(n log n);
     // a list already in order costs one pass.

@@ -27,6 +27,8 @@ class TSampleList {
     std::vector<std::string>::const_iterator begin() const { return names_.begin(); }
     std::vector<std::string>::const_iterator end() const { return names_.end(); }
     const std::vector<std::string>& Names() const { return names_; }
+    // Whether one of the names is exactly `name`, byte for byte.
+    bool Contains(std::string_view name) const;
 
   private:
     std::vector<std::string> names_;

@@ -212,3 +212,39 @@ TEST(CliFormat, WavesetsResolveInTheInstallDirWithoutRegardToCase) {
         "cut.sf2\". Stream read error\nOne of the instrument wave names has not been given.\n"))
         << damaged.Err;
 }
+
+TEST(CliCheck, NamesEveryWaveTheBankDoesNotHold) {
+    const ScopedSettings settings;
+    TempDir host;
+    std::filesystem::create_directories(host / "Samples");
+    WriteBytes(host / "Samples" / "bank.sf2", Bank(InstRecords({"Piano", "bass", "EOI"})));
+    WriteBytes(host / "Samples" / "empty.sf2", Bank(InstRecords({"EOI"})));
+    const struct {
+        const char* what;
+        const char* text;
+        int code;
+        std::string err;
+    } cases[] = {
+        {"all present", "waveset = bank.sf2\r\nosc = 0\r\ninstrument = Piano\r\n", 0, ""},
+        {"one missing",
+         "waveset = bank.sf2\r\nosc = 0\r\ninstrument = Piano\r\ninstrument = Bass\r\n", 1,
+         "Oscillator 1, instrument 2: \"Bass\" is not a sample of \"bank.sf2\".\n"},
+        {"several missing",
+         "waveset = bank.sf2\r\nosc = 1\r\ninstrument = Pian\r\nosc = 3\r\ninstrument = bass\r\n"
+         "instrument = Organ\r\n",
+         1,
+         "Oscillator 2, instrument 1: \"Pian\" is not a sample of \"bank.sf2\".\n"
+         "Oscillator 4, instrument 2: \"Organ\" is not a sample of \"bank.sf2\".\n"},
+        // Only the empty waves of the other oscillators are reported.
+        {"a bank that lists nothing judges no wave",
+         "waveset = empty.sf2\r\nosc = 0\r\ninstrument = Piano\r\n", 1,
+         "One of the instrument wave names has not been given.\n"},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(host / "song.txt", c.text);
+        const CliRun run =
+            RunWith({"check", "--install-dir", host.Path().string(), (host / "song.txt").string()});
+        EXPECT_EQ(run.Code, c.code) << c.what;
+        EXPECT_EQ(run.Err, c.err) << c.what;
+    }
+}

@@ -18,10 +18,12 @@ class RecordingView : public SarvikView {
         void SetWaveText(const std::string& text) override { WaveText = text; }
         void SetNumber(std::int32_t number) override { Number = number; }
         void FocusWave() override { View.Log.push_back("focus wave " + std::to_string(Number)); }
+        void SetWaveMissing(const std::string& note) override { MissingNote = note; }
 
         RecordingView& View;
         std::int32_t Number;
         std::string WaveText;
+        std::string MissingNote;
         std::map<InstrumentKnob, std::int32_t> Knobs;
     };
 

@@ -131,3 +131,35 @@ TEST_F(HostWithWavesets, WavesetsNamedOnManyLinesAreEachReadAndReportedOnce) {
     document.SetWavesetFile("cut.sf2");
     EXPECT_EQ(view.Errors.size(), 2u) << "outside a load every choice is read afresh";
 }
+
+TEST_F(HostWithWavesets, WavesTheWavesetDoesNotHoldAreMarkedAfterEveryChange) {
+    RecordingView view;
+    TSarvikWaveset document(&view, installDir_);
+    ASSERT_TRUE(document.ParseText("waveset = bank.sf2\r\nosc = 1\r\ninstrument = Pian\r\n"
+                                   "instrument = piano\r\ninstrument = Piano\r\n"));
+    const auto& box = document.Oscillators()[1]->Instruments();
+    ASSERT_EQ(box.size(), 3u);
+    const auto note = [&](std::size_t at) { return RecordingView::StripOf(*box[at]).MissingNote; };
+    // Exact bytes: a name that differs in letter case only is another name.
+    EXPECT_EQ(note(0), "\"Pian\" is not a sample of \"bank.sf2\".");
+    EXPECT_EQ(note(1), "\"piano\" is not a sample of \"bank.sf2\".");
+    EXPECT_EQ(note(2), "");
+    EXPECT_EQ(document.MissingWaves(),
+              (std::vector<std::string>{
+                  "Oscillator 2, instrument 1: \"Pian\" is not a sample of \"bank.sf2\".",
+                  "Oscillator 2, instrument 2: \"piano\" is not a sample of \"bank.sf2\"."}));
+
+    box[0]->SetWave("Piano"); // typed or chosen
+    EXPECT_EQ(note(0), "");
+    box[2]->SetWave("Pianos");
+    EXPECT_EQ(note(2), "\"Pianos\" is not a sample of \"bank.sf2\".");
+
+    // Another waveset judges every wave afresh; one that lists nothing judges none.
+    document.SetWavesetFile("Pads\\Soft.sf2");
+    EXPECT_EQ(note(0), "\"Piano\" is not a sample of \"Pads\\Soft.sf2\".");
+    document.SetWavesetFile("missing.sf2");
+    for (std::size_t at = 0; at < box.size(); ++at) {
+        EXPECT_EQ(note(at), "") << at;
+    }
+    EXPECT_TRUE(document.MissingWaves().empty());
+}

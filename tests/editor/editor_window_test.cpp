@@ -301,6 +301,27 @@ class EditorWindowTest : public QObject {
         QVERIFY(!menu->isVisible());
     }
 
+    void aWaveTheBankDoesNotHoldIsMarkedWhileItIsTyped() {
+        Fixture f;
+        f.Window->EdtWaveset->setText(QStringLiteral("bank.sf2"));
+        TDIBEdit* wave = StripOf(InstrumentAt(*f.Window, 0, 0)).WaveEdit();
+        const QColor usual = wave->palette().color(QPalette::Base);
+        QCOMPARE(wave->text(), QStringLiteral("bass"));
+        QCOMPARE(wave->toolTip(), QString());
+        wave->setFocus();
+        QTest::keyClick(wave, Qt::Key_Backspace);
+        const QString note = QStringLiteral("\"bas\" is not a sample of \"bank.sf2\".");
+        QCOMPARE(wave->toolTip(), note);
+        QCOMPARE(wave->accessibleDescription(), note);
+        QVERIFY(wave->palette().color(QPalette::Base) != usual);
+        QTest::keyClick(wave, Qt::Key_S);
+        QCOMPARE(wave->toolTip(), QString());
+        QCOMPARE(wave->palette().color(QPalette::Base), usual);
+        // Saving still takes it: the mark is the warning.
+        QTest::keyClick(wave, Qt::Key_S);
+        QVERIFY(f.Window->Waveset().CanSave(false, false));
+    }
+
     void typedWaveNamesAndNotesAreChanges() {
         Fixture f;
         TSarvikInstrument& instrument = InstrumentAt(*f.Window, 1, 0);
