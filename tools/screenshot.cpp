@@ -1,7 +1,9 @@
 // Starts the editor as a musician would, from the examples folder, opens the demo
-// file and saves pictures of the main window: the Waveset page and the Oscillators page.
+// file and saves pictures of the main window: the Waveset page and the Oscillators page,
+// and, when a third file is named, of the screen with a strip's sample chooser open.
 #include "app/Application.h"
 #include "app/Main.h"
+#include "editor/SampleChooser.h"
 #include "editor/SarvikFileFrm.h"
 #include "host/RegistryReader.h"
 #include "uikit/ByteText.h"
@@ -9,6 +11,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -16,7 +19,8 @@
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: quillkit_screenshot WAVESET_PNG OSCILLATORS_PNG\n");
+        std::fprintf(stderr,
+                     "usage: quillkit_screenshot WAVESET_PNG OSCILLATORS_PNG [CHOOSER_PNG]\n");
         return 2;
     }
     QuillkitApplication application(argc, argv);
@@ -41,5 +45,14 @@ int main(int argc, char** argv) {
     document->PagesSarvik->setCurrentWidget(document->TabSarvikOsc);
     QTest::qWait(200);
     saved = window.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+    if (argc > 3) {
+        // The chooser is a window of its own: the picture is of the whole screen.
+        TSarvikInstrument& instrument =
+            *document->Waveset().Oscillators().front()->Instruments().front();
+        document->Waveset().ShowSamplePopup(instrument); // as the strip's button does
+        QTest::keyClicks(document->SampleChooser->FilterField(), QStringLiteral("a"));
+        QTest::qWait(200);
+        saved = window.screen()->grabWindow(0).save(QString::fromLocal8Bit(argv[3])) && saved;
+    }
     return saved ? 0 : 1;
 }

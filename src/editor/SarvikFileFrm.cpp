@@ -14,6 +14,7 @@
 #include "editor/NameEdit.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
+#include "editor/SampleChooser.h"
 #include "uikit/ByteText.h"
 #include "uikit/ErrorHandler.h"
 #include "uikit/Prompts.h"
@@ -31,6 +32,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -278,9 +281,9 @@ void TFrmSarvikFile::CreateMenus() {
     guarded(ActDelInstrument, &TFrmSarvikFile::ActDelInstrumentExecute);
     guarded(ActAddInstrumentInst, &TFrmSarvikFile::ActAddInstrumentInstExecute);
 
-    PopupSampleList = new QMenu(this);
-    connect(PopupSampleList, &QMenu::aboutToShow, this,
-            [this] { RunGuarded([this] { PopupSampleListPopup(); }); });
+    SampleChooser = new TSampleChooser(this);
+    connect(SampleChooser, &TSampleChooser::Chosen, this,
+            [this](int entry) { RunGuarded([this, entry] { ClickChooseSample(entry); }); });
     PopupOsc = new QMenu(this);
     PopupOsc->addAction(ActAddInstrument);
     PopupInst = new QMenu(this);
@@ -433,21 +436,18 @@ void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
     waveset_->SetWavesetFile(TextToBytes(name));
 }
 
-void TFrmSarvikFile::PopupSampleListPopup() {
-    if (!PopupSampleList->actions().isEmpty()) {
-        return; // built at an earlier opening; a new waveset clears them
+void TFrmSarvikFile::BuildSampleChooser() {
+    if (!SampleChooser->IsEmpty()) {
+        return; // built at an earlier opening; a new waveset clears it
     }
     const std::vector<std::string> captions =
         SampleCaptions(waveset_->Samples(), waveset_->WavesetFile());
-    PopupSampleList->setUpdatesEnabled(false);
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        QAction* item = PopupSampleList->addAction(BytesToText(captions[i]));
-        const int tag = static_cast<int>(i);
-        item->setData(tag);
-        connect(item, &QAction::triggered, this,
-                [this, tag] { RunGuarded([this, tag] { ClickChooseSample(tag); }); });
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(captions.size()));
+    for (const std::string& caption : captions) {
+        entries.push_back(BytesToText(caption));
     }
-    PopupSampleList->setUpdatesEnabled(true);
+    SampleChooser->SetCaptions(std::move(entries));
 }
 
 void TFrmSarvikFile::ClickChooseSample(int tag) {
@@ -598,7 +598,7 @@ void TFrmSarvikFile::ShowText(const std::string& text) {
 }
 
 void TFrmSarvikFile::ClearSamplePopup() {
-    PopupSampleList->clear();
+    SampleChooser->SetCaptions({});
 }
 
 void TFrmSarvikFile::OpenSamplePopup(TSarvikInstrument& instrument) {
@@ -608,8 +608,13 @@ void TFrmSarvikFile::OpenSamplePopup(TSarvikInstrument& instrument) {
     }
     TInstrumentStripView* strip = handle->View();
     samplePopupComponent_ = strip->WaveEdit();
+    BuildSampleChooser();
+    const TSampleList& samples = waveset_->Samples();
+    const auto current = std::find(samples.begin(), samples.end(), instrument.Wave());
     const QWidget* button = strip->SampleButton();
-    PopupSampleList->popup(button->mapToGlobal(QPoint(0, button->height())));
+    SampleChooser->Open(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()),
+                        current == samples.end() ? -1
+                                                 : static_cast<int>(current - samples.begin()));
 }
 
 std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& instrument) {

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class TSampleChooser;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -96,7 +97,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     QPlainTextEdit* MmoDebug;
     QListWidget* LstDebug;
     std::array<TOscillatorBox*, 4> SbxOsc;
-    QMenu* PopupSampleList;
+    TSampleChooser* SampleChooser;
     QMenu* PopupOsc;
     QMenu* PopupInst;
     TQdAction* ActAddInstrument;
@@ -120,7 +121,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void MmoSarvikWavesetNotesChange();
     void UpdateNotesJoinedNote();
     void BtnBrowseWavesetFileClick();
-    void PopupSampleListPopup();
+    void BuildSampleChooser();
     void ClickChooseSample(int tag);
     void ActAddInstrumentExecute();
     void ActAddInstrumentInstExecute();

@@ -16,8 +16,11 @@
 #include "editor/NameEdit.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
+#include "editor/SampleChooser.h"
+#include "editor/SampleChooserModel.h"
 #include "editor/SarvikFileFrm.h"
 #include "support/ScopedSettings.h"
+#include "uikit/ByteText.h"
 #include "uikit/QdAction.h"
 
 #include <QAccessible>
@@ -26,10 +29,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextCursor>
@@ -86,6 +92,14 @@ struct Fixture {
         QApplication::setActiveWindow(Window.get());
     }
 };
+
+QStringList Rows(const TSampleChooser& chooser) {
+    QStringList rows;
+    for (int row = 0; row < chooser.Model()->rowCount(); ++row) {
+        rows.push_back(chooser.Model()->index(row).data().toString());
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -269,19 +283,25 @@ class EditorWindowTest : public QObject {
         TSarvikInstrument& second = f.Window->Waveset().Oscillators()[3]->AddInstrument();
         QCOMPARE(second.Wave(), std::string("bass"));
 
+        TSampleChooser* chooser = f.Window->SampleChooser;
+        QSignalSpy built(chooser->Model(), &QAbstractItemModel::modelReset);
         QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
-        QMenu* menu = f.Window->PopupSampleList;
-        const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 3);
-        QCOMPARE(items[0]->text(), QStringLiteral("000: bass"));
-        QCOMPARE(items[2]->text(), QStringLiteral("002: Piano"));
-        menu->hide();
+        QVERIFY(chooser->isVisible());
+        QCOMPARE(Rows(*chooser), QStringList({"000: bass", "001: Organ", "002: Piano"}));
+        QCOMPARE(built.count(), 1);
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Escape);
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(first.Wave(), std::string("bass"));
 
-        // Opened again from another strip: the same items, and the choice goes there.
+        // Opened again from another strip: the same list, not built again, and the
+        // choice goes there.
         QTest::mouseClick(StripOf(second).SampleButton(), Qt::LeftButton);
-        QCOMPARE(menu->actions(), items);
-        items[2]->trigger();
-        menu->hide();
+        QCOMPARE(built.count(), 1);
+        QCOMPARE(chooser->List()->currentIndex().row(), 0); // its wave, "bass"
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Down);
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Down);
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Return);
+        QVERIFY(!chooser->isVisible());
         QCOMPARE(second.Wave(), std::string("Piano"));
         QCOMPARE(StripOf(second).WaveEdit()->text(), QStringLiteral("Piano"));
         QCOMPARE(first.Wave(), std::string("bass"));
@@ -289,16 +309,57 @@ class EditorWindowTest : public QObject {
         QVERIFY(ViewText(*f.Window).contains(QStringLiteral("instrument = Piano")));
         QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
 
+        // The current wave is selected on opening.
+        QTest::mouseClick(StripOf(second).SampleButton(), Qt::LeftButton);
+        QCOMPARE(chooser->List()->currentIndex().row(), 2);
+        chooser->hide();
+
         f.Window->EdtWaveset->setText(QStringLiteral("other.sf2"));
-        QVERIFY(menu->actions().isEmpty());
+        QVERIFY(chooser->IsEmpty());
         QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("000: Harp"));
-        menu->hide();
+        QCOMPARE(Rows(*chooser).first(), QStringLiteral("000: Harp"));
+        // A click chooses too.
+        const QModelIndex zither = chooser->Model()->index(1);
+        QTest::mouseClick(chooser->List()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          chooser->List()->visualRect(zither).center());
+        QCOMPARE(first.Wave(), std::string("Zither"));
 
         f.Window->EdtWaveset->setText(QStringLiteral("none.sf2"));
         QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
         QCOMPARE(f.Prompts.MessageTexts(), QStringList({"Selected waveset has no samples."}));
-        QVERIFY(!menu->isVisible());
+        QVERIFY(!chooser->isVisible());
+    }
+
+    void theChooserFiltersAsTypedAndKeepsEveryEntryOnTheScreen() {
+        Fixture f;
+        std::vector<std::string> names;
+        for (int i = 0; i < 2000; ++i) {
+            names.push_back((i % 2 ? "String Pad " : "Brass & Horns ") + std::to_string(i));
+        }
+        names.push_back("EOI");
+        WriteBytes(f.Host / "Samples" / "big.sf2", Bank(InstRecords(names)));
+        f.Window->EdtWaveset->setText(QStringLiteral("big.sf2"));
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        TSarvikInstrument& instrument = InstrumentAt(*f.Window, 2, 0);
+        QTest::mouseClick(StripOf(instrument).SampleButton(), Qt::LeftButton);
+        TSampleChooser* chooser = f.Window->SampleChooser;
+        QCOMPARE(chooser->Model()->rowCount(), 2000);
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(
+            chooser->frameGeometry()));
+        // The "&" is a character of the name, never an accelerator.
+        QVERIFY(Rows(*chooser).first().endsWith(QStringLiteral(": Brass & Horns 0")));
+
+        QTest::keyClicks(chooser->FilterField(), QStringLiteral("pad 19"));
+        // Any part of the name, any letter case, in the sample order.
+        const QStringList rows = Rows(*chooser);
+        QCOMPARE(rows.size(), 56); // 19, 190-199, 1900-1999: the odd ones
+        QVERIFY(rows.first().endsWith(QStringLiteral(": String Pad 19")));
+        QTest::keyClick(chooser->FilterField(), Qt::Key_9);
+        QCOMPARE(Rows(*chooser).size(), 6); // 199 and the odd ones of 1990-1999
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Down);
+        const QString picked = Rows(*chooser).at(1);
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Enter);
+        QCOMPARE(BytesToText(instrument.Wave()), picked.mid(picked.indexOf(": ") + 2));
     }
 
     void aWaveTheBankDoesNotHoldIsMarkedWhileItIsTyped() {
