@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -112,6 +113,17 @@ void TCustomDIBKnob::PaintDIB(QPainter& painter) {
                       KnobTween(position_, min_, max_, NumGlyphs(), loopLastFrame_));
     } else {
         DrawKnobFrame(painter, *strip, QPoint(0, 0), FrameIndex(), NumGlyphs());
+    }
+}
+
+void TCustomDIBKnob::paintEvent(QPaintEvent* event) {
+    TDIBImageStrip::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(palette().color(QPalette::Highlight), 1.5, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -69,6 +69,8 @@ class TCustomDIBKnob : public TDIBImageStrip {
     virtual void EndKnobDrag();
 
     void PaintDIB(QPainter& painter) override;
+    // The frame, and a focus frame around it while the knob has the keyboard focus.
+    void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -3,6 +3,8 @@
 #include "base/TextRules.h"
 #include "document/Scaling.h"
 
+#include <algorithm>
+
 const KnobKind& KindOf(InstrumentKnob knob) {
     switch (knob) {
     case InstrumentKnob::Volume:
@@ -48,4 +50,74 @@ std::string ReadoutText(const KnobKind& kind, std::int32_t position) {
         break;
     }
     return text;
+}
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view UnitOf(KnobReadout readout) {
+    switch (readout) {
+    case KnobReadout::Percent:
+        return "%";
+    case KnobReadout::Milliseconds:
+        return "ms";
+    case KnobReadout::Semitones:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<std::int32_t> PositionOfReadout(const KnobKind& kind, std::string_view text) {
+    text = Trimmed(text);
+    const std::string_view unit = UnitOf(kind.Readout);
+    if (!unit.empty() && text.size() >= unit.size() &&
+        AsciiLower(std::string(text.substr(text.size() - unit.size()))) == unit) {
+        text = Trimmed(text.substr(0, text.size() - unit.size()));
+    }
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    // Digits beyond what any range needs only push the value further past its end.
+    std::int64_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        magnitude = std::min<std::int64_t>(magnitude * 10 + (c - '0'), std::int64_t{1} << 40);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    std::int64_t position = 0;
+    switch (kind.Readout) {
+    case KnobReadout::Percent: {
+        const std::int64_t percent = std::clamp<std::int64_t>(value, 0, 100);
+        const std::int64_t steps = (percent * kind.ReadoutSteps + 99) / 100;
+        position = kind.Min + steps * (kind.Range() / kind.ReadoutSteps);
+        break;
+    }
+    case KnobReadout::Milliseconds:
+        position = PositionOfFileValue(
+            kind, static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, kind.FileFactor)));
+        break;
+    case KnobReadout::Semitones:
+        position = std::clamp<std::int64_t>(value, std::int64_t{kind.Min} / kind.FileFactor,
+                                            std::int64_t{kind.Max} / kind.FileFactor) *
+                   kind.FileFactor;
+        break;
+    }
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(position, kind.Min, kind.Max));
 }

@@ -3,7 +3,9 @@
 #include "document/SarvikView.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // How a knob's position reads out and what the file stores for it.
 enum class KnobScale {
@@ -51,3 +53,10 @@ std::int32_t PositionOfFileValue(const KnobKind& kind, std::int32_t value);
 
 // What the knob's label shows at `position`: "45%", "250 ms", "-12".
 std::string ReadoutText(const KnobKind& kind, std::int32_t position);
+
+// The position for a value typed in the read-out's unit: a whole number, which the
+// unit may follow ("45", "45 %", "250ms", "-12"). A value beyond the knob's range
+// gives its end; a percentage gives the position of the first step that reads as
+// it, which the file stores exactly. Nothing
+// when the text is no such number.
+std::optional<std::int32_t> PositionOfReadout(const KnobKind& kind, std::string_view text);

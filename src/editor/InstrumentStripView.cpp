@@ -9,6 +9,7 @@
 #include "document/KnobKinds.h"
 #include "document/SarvikFile.h"
 #include "editor/KnobPressReset.h"
+#include "editor/KnobValueEntry.h"
 #include "editor/SkinFonts.h"
 #include "uikit/ByteText.h"
 
@@ -116,6 +117,9 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     knob->SetKeyGrid(range.KeyGrid);
     knob->setGeometry(QRect(position, QSize(32, 32)));
     knob->setAccessibleName(QString::fromLatin1(title));
+    // A click gives the knob the keyboard focus, for its keys and its value field.
+    knob->SetDIBTabOrder(Index(kind));
+    KnobValueEntry::Attach(*knob, range);
     Highlighted(*knob);
     knobs_[Index(kind)] = knob;
     connect(knob, &TCustomDIBKnob::OnChange, this, [this, kind] { KnobChanged(kind); });
@@ -142,9 +146,12 @@ void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
     if (parentWidget() && !document.IsUpdating()) {
         container_->setFocus();
     }
-    values_[Index(kind)]->setText(Readout(kind));
+    const QString readout = Readout(kind);
+    values_[Index(kind)]->setText(readout);
     values_[Index(kind)]->adjustSize();
-    const std::int32_t position = knobs_[Index(kind)]->Position();
+    TDIBKnob* knob = knobs_[Index(kind)];
+    knob->setToolTip(knob->accessibleName() + QStringLiteral(": ") + readout);
+    const std::int32_t position = knob->Position();
     switch (kind) {
     case InstrumentKnob::Hold:
         instrument_->SetHold(position);

@@ -11,6 +11,8 @@
 #include "document/NotesWrap.h"
 #include "document/SampleCaptions.h"
 #include "editor/InstrumentStripView.h"
+#include "editor/KnobPressReset.h"
+#include "editor/KnobValueEntry.h"
 #include "editor/NameEdit.h"
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
@@ -222,7 +224,8 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
     knob->SetPageSize(EffectKnob.PageSize);
     knob->SetDrawTweens(true);
     knob->SetOpacity(200);
-    knob->SetDIBTabOrder(-1);
+    // A click gives the knob the keyboard focus, for its keys and its value field.
+    knob->SetDIBTabOrder(left / 92);
     auto highlight = std::make_unique<THighlightDIB>();
     highlight->SetHighlightOpacity(255);
     knob->AddFeature(std::move(highlight));
@@ -234,6 +237,10 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
     SetColor(valueLabel, QPalette::WindowText, ValueLabelColor);
     connect(knob, &TCustomDIBKnob::OnChange, this,
             [this, knob] { RunGuarded([this, knob] { EffectKnobChange(knob); }); });
+    connect(knob, &TCustomDIBControl::OnMouseDown, this,
+            [knob] { KnobPressReset::Instance().Press(*knob); });
+    KnobValueEntry::Attach(*knob, EffectKnob);
+    knob->setToolTip(QString::fromLatin1(caption) + QStringLiteral(": 0%"));
     return knob;
 }
 
@@ -370,8 +377,10 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
     QLabel* label = knob == KnbSarvikChorus   ? LblSarvikChorus
                     : knob == KnbSarvikReverb ? LblSarvikReverb
                                               : LblSarvikDelay;
-    label->setText(QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
+    const QString readout = QString::fromStdString(ReadoutText(EffectKnob, knob->Position()));
+    label->setText(readout);
     label->adjustSize();
+    knob->setToolTip(knob->accessibleName() + QStringLiteral(": ") + readout);
     if (knob == KnbSarvikChorus) {
         document.SetChorus(knob->Position());
     } else if (knob == KnbSarvikReverb) {

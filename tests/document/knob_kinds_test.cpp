@@ -45,3 +45,40 @@ TEST(KnobKinds, StoredValuesGiveTheirPositions) {
     EXPECT_EQ(KindOf(InstrumentKnob::Blend).Max, 10000);
     EXPECT_EQ(KindOf(InstrumentKnob::Transpose).Min, -192);
 }
+
+TEST(KnobKinds, ATypedValueGivesThePositionThatReadsAsIt) {
+    struct Case {
+        const char* what;
+        const KnobKind& kind;
+        const char* text;
+        std::optional<std::int32_t> position;
+    };
+    const Case cases[] = {
+        {"percent", EffectKnob, "50", 256},
+        {"percent with its unit", VolumeKnob, " 78 % ", 400},
+        {"one percent: the first whole step that reads so", EffectKnob, "1", 8},
+        {"above the range", EffectKnob, "250", 512},
+        {"below the range", VolumeKnob, "-5", 0},
+        {"milliseconds", TimeKnob, "250ms", 1581},
+        {"milliseconds past the end", TimeKnob, "99999999999999999999", 10000},
+        {"semitones", TransposeKnob, "-12", -96},
+        {"semitones with a plus", TransposeKnob, "+3", 24},
+        {"semitones past the end", TransposeKnob, "-30", -192},
+        {"no number", EffectKnob, "loud", std::nullopt},
+        {"a unit alone", TimeKnob, "ms", std::nullopt},
+        {"another kind's unit", TransposeKnob, "3%", std::nullopt},
+        {"a fraction", VolumeKnob, "2.5", std::nullopt},
+        {"empty", TimeKnob, "", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::int32_t> position = PositionOfReadout(c.kind, c.text);
+        EXPECT_EQ(position, c.position) << c.what;
+    }
+    // Every whole percentage that a position reads as leads back to such a position.
+    for (std::int32_t position = 0; position <= EffectKnob.Max; ++position) {
+        const std::string readout = ReadoutText(EffectKnob, position);
+        const std::optional<std::int32_t> back = PositionOfReadout(EffectKnob, readout);
+        ASSERT_TRUE(back) << readout;
+        EXPECT_EQ(ReadoutText(EffectKnob, *back), readout) << position;
+    }
+}

@@ -637,6 +637,99 @@ class EditorWindowTest : public QObject {
         QCOMPARE(InstrumentAt(*f.Window, 0, 0).Hold(), position);
     }
 
+    void effectKnobsTakeTheFocusOnAClickAndResetOnTwoPresses() {
+        Fixture f;
+        std::uint32_t now = 1000;
+        KnobPressReset::Instance().SetTickSource([&now] { return now; });
+        KnobPressReset::Instance().Forget();
+        TDIBKnob* reverb = f.Window->KnbSarvikReverb;
+        reverb->SetPosition(256);
+        QCOMPARE(reverb->toolTip(), QStringLiteral("Reverb: 50%"));
+        QTest::mouseClick(reverb, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), reverb);
+        QTest::keyClick(reverb, Qt::Key_Up);
+        QCOMPARE(reverb->Position(), 257);
+        QCOMPARE(QApplication::focusWidget(), reverb); // a turn keeps it
+        QVERIFY(ViewText(*f.Window).contains(QStringLiteral("waveset = , 0, 64, 0")));
+        now += 1000;
+        QTest::mouseClick(reverb, Qt::LeftButton);
+        now += 100;
+        QTest::mouseClick(reverb, Qt::LeftButton);
+        QCOMPARE(reverb->Position(), 0);
+        QVERIFY(f.Window->IsModified());
+        QVERIFY(ViewText(*f.Window).contains(QStringLiteral("waveset = , 0, 0, 0")));
+        QCOMPARE(reverb->toolTip(), QStringLiteral("Reverb: 0%"));
+    }
+
+    void aTypedValueSetsTheKnobInTheUnitOfItsReadout_data() {
+        QTest::addColumn<QString>("knob");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("finalKey");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("volume in percent") << "Volume"
+                                           << "50" << int{Qt::Key_Return} << 256 << false;
+        QTest::newRow("hold in milliseconds") << "Hold"
+                                              << "250" << int{Qt::Key_Enter} << 1581 << false;
+        QTest::newRow("transpose below zero") << "Transpose"
+                                              << "-7" << int{Qt::Key_Return} << -56 << false;
+        QTest::newRow("out of range: clamped") << "Transpose"
+                                               << "99" << int{Qt::Key_Return} << 192 << false;
+        QTest::newRow("not a number: refused") << "Volume"
+                                               << "5x" << int{Qt::Key_Return} << 100 << true;
+        QTest::newRow("Escape") << "Volume"
+                                << "9" << int{Qt::Key_Escape} << 100 << false;
+    }
+
+    void aTypedValueSetsTheKnobInTheUnitOfItsReadout() {
+        QFETCH(QString, knob);
+        QFETCH(QString, keys);
+        QFETCH(int, finalKey);
+        QFETCH(int, position);
+        QFETCH(bool, stillOpen);
+        Fixture f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 1, 0));
+        const InstrumentKnob kind = knob == QLatin1String("Volume") ? InstrumentKnob::Volume
+                                    : knob == QLatin1String("Hold") ? InstrumentKnob::Hold
+                                                                    : InstrumentKnob::Transpose;
+        TDIBKnob* target = strip.Knob(kind);
+        target->SetPosition(100);
+        QVERIFY(f.Window->SaveToFile(f.Host / "before.txt"));
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), target);
+        // A digit opens the field with itself; the rest is typed into the field.
+        QTest::keyClicks(target, keys.left(1));
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(field);
+        QCOMPARE(field->accessibleName(), knob + QStringLiteral(" value"));
+        QTest::keyClicks(field, keys.mid(1));
+        QTest::keyClick(field, static_cast<Qt::Key>(finalKey));
+        QCOMPARE(target->Position(), position);
+        QCOMPARE(QApplication::focusWidget() == field, stillOpen);
+        QCOMPARE(f.Window->IsModified(), position != 100);
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        if (!stillOpen) {
+            QCOMPARE(QApplication::focusWidget(), target);
+        }
+    }
+
+    void enterOrF2OpensTheFieldWithTheReadout() {
+        Fixture f;
+        TDIBKnob* chorus = f.Window->KnbSarvikChorus;
+        chorus->SetPosition(128);
+        QTest::mouseClick(chorus, Qt::LeftButton);
+        QTest::keyClick(chorus, Qt::Key_F2);
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(field);
+        QCOMPARE(field->text(), QStringLiteral("25"));
+        QCOMPARE(field->selectedText(), QStringLiteral("25"));
+        QTest::keyClicks(field, QStringLiteral("75%"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(chorus->Position(), 384);
+        QCOMPARE(f.Window->LblSarvikChorus->text(), QStringLiteral("75%"));
+    }
+
     void newEditSaveAndReopenGiveTheFileTheFormatDefines() {
         TempDir dir;
         ScriptedPrompts prompts;
