@@ -18,7 +18,8 @@ std::string Padded(std::size_t index) {
 std::string SampleCaption(std::size_t index, std::string_view entry, bool layers) {
     std::string caption = Padded(index) + ": ";
     if (layers) {
-        caption += "Layer " + std::to_string(std::int64_t{ParseIntegerOr0(entry)} + 1);
+        // The number the wave field and the file get, not one counted from 1.
+        caption += "Layer " + std::to_string(ParseIntegerOr0(entry));
     } else {
         caption += entry;
     }

@@ -8,8 +8,9 @@
 #include <vector>
 
 // The caption of the sample chooser's item for entry `index` of a waveset's list:
-// "000: Piano" by name, or for a Norvex Sampler program "000: Layer 1", the layer
-// number counted from one (an entry that is no decimal integer counts as layer 0).
+// "000: Piano" by name, or for a Norvex Sampler program "000: Layer 0", with the
+// layer number that the wave field and the file get (an entry that is no decimal
+// integer counts as layer 0).
 std::string SampleCaption(std::size_t index, std::string_view entry, bool layers);
 
 // The captions of every entry of `samples`, as listed from `wavesetFile`: layers when

@@ -19,6 +19,8 @@ struct Problem {
     std::string Text;
     std::string Caption;
     ProblemIcon Icon = ProblemIcon::Warning;
+    // Shown below the text, smaller: what the message is about.
+    std::string Detail = {};
 };
 
 // One instrument's strip of controls. The instrument owns it; destroying the
@@ -52,6 +54,9 @@ class SarvikView {
     virtual void ShowText(const std::string& text) = 0;
 
     virtual void ClearSamplePopup() = 0;
+    // Where the waveset file was looked up (native path text; empty without a waveset
+    // file), and whether a file is there.
+    virtual void ShowWavesetPath(const std::string& path, bool found) = 0;
     virtual void OpenSamplePopup(TSarvikInstrument& instrument) = 0;
 
     // Builds the strip of a new instrument below the existing ones of its oscillator's

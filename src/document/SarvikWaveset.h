@@ -73,6 +73,9 @@ class TSarvikWaveset {
     // That note for every instrument whose wave is missing, in the file's order, led
     // by where the instrument is: "Oscillator 2, instrument 3: ...".
     std::vector<std::string> MissingWaves() const;
+    // Where the waveset file is looked for: in the host's Samples folder, with letter
+    // case matched to what is on disk. Empty without a waveset file.
+    std::filesystem::path WavesetPath() const;
 
     const std::filesystem::path& InstallDir() const { return installDir_; }
     SarvikView* Form() const { return form_; }
@@ -129,6 +132,8 @@ class TSarvikWaveset {
     template <typename Source>
     bool ParseFrom(const Source& source);
     void NotifyModified();
+    // Why the chooser has nothing to list, naming the path looked up.
+    std::string NoSamplesDetail() const;
     void RebuildSamples();
 
     std::filesystem::path installDir_;

@@ -1,4 +1,7 @@
 #include "document/SarvikWaveset.h"
+#include "wavesets/WavesetListing.h"
+
+#include <string>
 
 bool TSarvikWaveset::CanSave(bool reportProblem, bool focusProblem) {
     if (wavesetFile_.empty()) {
@@ -38,9 +41,24 @@ void TSarvikWaveset::ShowSamplePopup(TSarvikInstrument& instrument) {
         return;
     }
     if (samples_.empty()) {
-        form_->ReportProblem(
-            {"Selected waveset has no samples.", "Waveset Samples", ProblemIcon::Stop});
+        form_->ReportProblem({"Selected waveset has no samples.", "Waveset Samples",
+                              ProblemIcon::Stop, NoSamplesDetail()});
         return;
     }
     form_->OpenSamplePopup(instrument);
+}
+
+std::string TSarvikWaveset::NoSamplesDetail() const {
+    if (wavesetFile_.empty()) {
+        return "No waveset file has been chosen.";
+    }
+    const std::string path = PathText(WavesetPath());
+    if (WavesetFormatOf(wavesetFile_) == WavesetFormat::None) {
+        return "\"" + path +
+               "\" is neither a SoundFont 2 bank (.sf2) nor a Norvex Sampler program (.nsp).";
+    }
+    if (!IsRegularFile(WavesetPath())) {
+        return "No waveset file was found at \"" + path + "\".";
+    }
+    return "\"" + path + "\" lists no samples.";
 }

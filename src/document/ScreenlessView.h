@@ -17,6 +17,7 @@ class ScreenlessView : public SarvikView {
     void FocusField(SarvikField) override {}
     void ShowText(const std::string&) override {}
     void ClearSamplePopup() override {}
+    void ShowWavesetPath(const std::string&, bool) override {}
     void OpenSamplePopup(TSarvikInstrument&) override {}
     std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument&) override { return nullptr; }
 };

@@ -1,6 +1,7 @@
 #include "base/TextFile.h"
 #include "document/SarvikWaveset.h"
 #include "document/WavesetCache.h"
+#include "host/HostPaths.h"
 #include "wavesets/FileStream.h"
 #include "wavesets/WavesetListing.h"
 
@@ -18,6 +19,10 @@ void TSarvikWaveset::RebuildSamples() {
     samples_.Clear();
     if (form_) {
         form_->ClearSamplePopup();
+    }
+    if (form_) {
+        const auto found = wavesetFile_.empty() ? std::nullopt : listings.Find(wavesetFile_);
+        form_->ShowWavesetPath(PathText(found ? *found : WavesetPath()), found.has_value());
     }
     if (const WavesetFormat format = WavesetFormatOf(wavesetFile_); format != WavesetFormat::None) {
         const auto path = listings.Find(wavesetFile_);
@@ -49,6 +54,11 @@ void TSarvikWaveset::RebuildSamples() {
             }
         }
     }
+}
+
+std::filesystem::path TSarvikWaveset::WavesetPath() const {
+    return wavesetFile_.empty() ? std::filesystem::path()
+                                : HostPath(installDir_, "Samples\\" + wavesetFile_);
 }
 
 std::string TSarvikWaveset::MissingWaveNote(const std::string& wave) const {

@@ -1,6 +1,7 @@
 #include "editor/SarvikFileFrm.h"
 
 #include "base/FileNames.h"
+#include "base/FolderCopy.h"
 #include "controls/DIBContainer.h"
 #include "controls/DIBEdit.h"
 #include "controls/DIBGlyphButton.h"
@@ -17,6 +18,7 @@
 #include "editor/NotesMemo.h"
 #include "editor/OscillatorBox.h"
 #include "editor/SampleChooser.h"
+#include "host/HostPaths.h"
 #include "uikit/ByteText.h"
 #include "uikit/ErrorHandler.h"
 #include "uikit/Prompts.h"
@@ -429,10 +431,20 @@ void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
         return;
     }
     RememberChosenFolder(dialog);
-    // A waveset is always looked for in the host's Samples folder: the folder goes.
-    const std::string chosen = PathToUtf8(TextToPath(dialog.FileName));
-    const QString name = QString::fromUtf8(
-        LastPathComponent(chosen).data(), static_cast<qsizetype>(LastPathComponent(chosen).size()));
+    const std::filesystem::path chosen = TextToPath(dialog.FileName);
+    // The host looks for wavesets in its Samples folder only: a bank in a folder there
+    // keeps its path relative to it, one elsewhere only its name.
+    const std::filesystem::path samples = HostPath(waveset_->InstallDir(), "Samples");
+    const std::optional<std::filesystem::path> inside = PathInsideFolder(samples, chosen);
+    QString name;
+    if (inside) {
+        for (const std::filesystem::path& component : *inside) {
+            name += (name.isEmpty() ? QString() : QStringLiteral("\\")) +
+                    QString::fromStdString(PathToUtf8(component));
+        }
+    } else {
+        name = QString::fromStdString(PathToUtf8(chosen.filename()));
+    }
     if (!IsEncodable(name)) {
         AppPrompts().Message(
             {QStringLiteral("The name %1 cannot be written into a Sarvik file. Please rename "
@@ -442,7 +454,51 @@ void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
              MessageAnswer::Ok});
         return;
     }
+    if (!inside && !OfferCopyIntoSamples(chosen, samples)) {
+        return;
+    }
     waveset_->SetWavesetFile(TextToBytes(name));
+}
+
+bool TFrmSarvikFile::OfferCopyIntoSamples(const std::filesystem::path& chosen,
+                                          const std::filesystem::path& samples) {
+    const QString file = PathToText(chosen);
+    const QString folder = PathToText(samples);
+    const MessageAnswer answer = AppPrompts().Message(
+        {QStringLiteral("%1 lies outside the Samples folder, %2, where the host looks for "
+                        "wavesets. Copy it there?")
+             .arg(file, folder),
+         QStringLiteral("Select Waveset"), MessageIcon::Question,
+         MessageButtons::CopyNameOnlyCancel, MessageAnswer::Copy,
+         QStringLiteral("With the name only, the host finds the waveset only where a file of "
+                        "that name is in the Samples folder.")});
+    if (answer == MessageAnswer::NameOnly) {
+        return true;
+    }
+    if (answer != MessageAnswer::Copy) {
+        return false;
+    }
+    try {
+        CopyResult copied = CopyIntoFolder(chosen, samples, false);
+        if (copied == CopyResult::DifferentFileThere) {
+            const MessageAnswer replace = AppPrompts().Message(
+                {QStringLiteral("The Samples folder already holds a different file named %1. "
+                                "Replace it?")
+                     .arg(PathToText(chosen.filename())),
+                 QStringLiteral("Select Waveset"), MessageIcon::Warning, MessageButtons::YesNo,
+                 MessageAnswer::No});
+            if (replace != MessageAnswer::Yes) {
+                return false;
+            }
+            copied = CopyIntoFolder(chosen, samples, true);
+        }
+    } catch (const FileError& error) {
+        AppPrompts().Message({QString::fromLocal8Bit(error.what()),
+                              QStringLiteral("Select Waveset"), MessageIcon::Warning,
+                              MessageButtons::Ok, MessageAnswer::Ok});
+        return false;
+    }
+    return true;
 }
 
 void TFrmSarvikFile::BuildSampleChooser() {
@@ -610,6 +666,13 @@ void TFrmSarvikFile::ClearSamplePopup() {
     SampleChooser->SetCaptions({});
 }
 
+void TFrmSarvikFile::ShowWavesetPath(const std::string& path, bool found) {
+    const QString shown = QString::fromLocal8Bit(path);
+    EdtWaveset->setToolTip(path.empty() ? QString()
+                           : found      ? shown
+                                        : QStringLiteral("Not found: %1").arg(shown));
+}
+
 void TFrmSarvikFile::OpenSamplePopup(TSarvikInstrument& instrument) {
     const auto* handle = dynamic_cast<const InstrumentStripHandle*>(instrument.Panel());
     if (!handle || !handle->View()) {
@@ -642,7 +705,7 @@ void TFrmSarvikFile::ReportProblem(const Problem& problem) {
     AppPrompts().Message(
         {BytesToText(problem.Text), BytesToText(problem.Caption),
          problem.Icon == ProblemIcon::Stop ? MessageIcon::Stop : MessageIcon::Warning,
-         MessageButtons::Ok, MessageAnswer::Ok});
+         MessageButtons::Ok, MessageAnswer::Ok, QString::fromLocal8Bit(problem.Detail)});
 }
 
 void TFrmSarvikFile::ReportError(const std::string& message) {

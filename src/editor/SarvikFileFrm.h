@@ -69,6 +69,7 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void FocusField(SarvikField field) override;
     void ShowText(const std::string& text) override;
     void ClearSamplePopup() override;
+    void ShowWavesetPath(const std::string& path, bool found) override;
     void OpenSamplePopup(TSarvikInstrument& instrument) override;
     std::unique_ptr<InstrumentStrip> BuildStrip(TSarvikInstrument& instrument) override;
     void ReportProblem(const Problem& problem) override;
@@ -121,6 +122,10 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void MmoSarvikWavesetNotesChange();
     void UpdateNotesJoinedNote();
     void BtnBrowseWavesetFileClick();
+    // Asks what to do with a waveset outside the Samples folder, copying it there when
+    // so answered: true to go on and use its name, false to change nothing.
+    bool OfferCopyIntoSamples(const std::filesystem::path& chosen,
+                              const std::filesystem::path& samples);
     void BuildSampleChooser();
     void ClickChooseSample(int tag);
     void ActAddInstrumentExecute();

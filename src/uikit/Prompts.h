@@ -5,7 +5,15 @@
 enum class MessageIcon { None, Information, Warning, Stop, Question, Application };
 // YesNoSave: Yes, No and a third answer, Save. OverwriteSaveAsCancel: "Overwrite",
 // "Save as..." and "Cancel". ReloadKeepMine: "Reload" and "Keep mine".
-enum class MessageButtons { Ok, YesNo, YesNoSave, OverwriteSaveAsCancel, ReloadKeepMine };
+// CopyNameOnlyCancel: "Copy", "Use the name only" and "Cancel".
+enum class MessageButtons {
+    Ok,
+    YesNo,
+    YesNoSave,
+    OverwriteSaveAsCancel,
+    ReloadKeepMine,
+    CopyNameOnlyCancel
+};
 enum class MessageAnswer {
     Ok,
     Yes,
@@ -16,7 +24,9 @@ enum class MessageAnswer {
     SaveAs,
     Cancel,
     Reload,
-    KeepMine
+    KeepMine,
+    Copy,
+    NameOnly
 };
 
 // A modal message box.

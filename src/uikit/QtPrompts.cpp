@@ -101,6 +101,10 @@ MessageAnswer QtPrompts::Message(const MessageRequest& request) {
     } else if (request.Buttons == MessageButtons::ReloadKeepMine) {
         add("Reload", QMessageBox::DestructiveRole, MessageAnswer::Reload);
         box.setEscapeButton(add("Keep mine", QMessageBox::RejectRole, MessageAnswer::KeepMine));
+    } else if (request.Buttons == MessageButtons::CopyNameOnlyCancel) {
+        add("Copy", QMessageBox::AcceptRole, MessageAnswer::Copy);
+        add("Use the name only", QMessageBox::ActionRole, MessageAnswer::NameOnly);
+        box.setEscapeButton(add("Cancel", QMessageBox::RejectRole, MessageAnswer::Cancel));
     }
     QPushButton* save = nullptr;
     if (request.Buttons == MessageButtons::YesNoSave) {

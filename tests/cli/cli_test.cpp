@@ -134,9 +134,9 @@ TEST(CliSamples, RunsListTheWavesetOrReportTheReaderError) {
         {{"samples", file("twelve.nsp")}, {0, "0\n1\n10\n11\n2\n3\n4\n5\n6\n7\n8\n9\n", ""}},
         {{"samples", "--menu", file("twelve.nsp")},
          {0,
-          "000: Layer 1\n001: Layer 2\n002: Layer 11\n003: Layer 12\n004: Layer 3\n"
-          "005: Layer 4\n006: Layer 5\n007: Layer 6\n008: Layer 7\n009: Layer 8\n"
-          "010: Layer 9\n011: Layer 10\n",
+          "000: Layer 0\n001: Layer 1\n002: Layer 10\n003: Layer 11\n004: Layer 2\n"
+          "005: Layer 3\n006: Layer 4\n007: Layer 5\n008: Layer 6\n009: Layer 7\n"
+          "010: Layer 8\n011: Layer 9\n",
           ""}},
         {{"samples", file("negative.nsp")},
          {1, "", "Cannot read file \"" + file("negative.nsp") + "\". Range check error\n"}},

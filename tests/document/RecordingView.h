@@ -49,6 +49,10 @@ class RecordingView : public SarvikView {
         ++TextRefreshes;
     }
     void ClearSamplePopup() override { Log.push_back("popup cleared"); }
+    void ShowWavesetPath(const std::string& path, bool found) override {
+        WavesetPath = path;
+        WavesetFound = found;
+    }
     void OpenSamplePopup(TSarvikInstrument& instrument) override {
         Log.push_back("popup opened " + std::to_string(instrument.Index() + 1));
     }
@@ -68,6 +72,8 @@ class RecordingView : public SarvikView {
     int FieldWrites = 0;
     std::string Text;
     int TextRefreshes = 0;
+    std::string WavesetPath;
+    bool WavesetFound = false;
     std::vector<std::string> Log;
     std::vector<Problem> Problems;
     std::vector<std::string> Errors;

@@ -527,7 +527,7 @@ class EditorWindowTest : public QObject {
         QCOMPARE(notes->toPlainText().size(), 3000);
     }
 
-    void browsingKeepsOnlyTheFileNameAndCancellingChangesNothing() {
+    void browsingOutsideTheSamplesFolderCanKeepTheNameOnlyAndCancellingChangesNothing() {
         Fixture f;
         f.Prompts.FileChoices.push_back(std::nullopt);
         QTest::mouseClick(f.Window->BtnBrowseWavesetFile, Qt::LeftButton);
@@ -540,15 +540,98 @@ class EditorWindowTest : public QObject {
         QVERIFY(!f.Window->IsModified());
         QVERIFY(f.Window->Waveset().WavesetFile().empty());
 
-        f.Prompts.FileChoices.push_back(
-            QString::fromStdString((f.Host / "elsewhere" / "bank.sf2").string()));
+        // A bank outside the Samples folder, kept by its name only.
+        fs::create_directories(f.Host / "elsewhere");
+        WriteBytes(f.Host / "elsewhere" / "bank.sf2", "not the bank of the Samples folder");
+        f.Prompts.FileChoices.push_back(PathToText(f.Host / "elsewhere" / "bank.sf2"));
+        f.Prompts.Answers.push_back(MessageAnswer::NameOnly);
         QTest::mouseClick(f.Window->BtnBrowseWavesetFile, Qt::LeftButton);
+        QCOMPARE(f.Prompts.Messages.size(), 1);
+        QCOMPARE(f.Prompts.Messages[0].Buttons, MessageButtons::CopyNameOnlyCancel);
+        QVERIFY(f.Prompts.Messages[0].Text.contains(PathToText(f.Host / "Samples")));
         QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("bank.sf2"));
         QCOMPARE(f.Window->EdtWaveset->text(), QStringLiteral("bank.sf2"));
+        QCOMPARE(f.Window->EdtWaveset->toolTip(), PathToText(f.Host / "Samples" / "bank.sf2"));
         QCOMPARE(f.Prompts.OpenDialogs[1].FileName, QString());
         QCOMPARE(f.Window->Waveset().Samples().size(), 3u);
         QCOMPARE(InstrumentAt(*f.Window, 2, 0).Wave(), std::string("bass"));
         QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+    }
+
+    void browsingOutsideTheSamplesFolderOffersACopy() {
+        Fixture f;
+        fs::create_directories(f.Host / "Samples" / "GM");
+        WriteBytes(f.Host / "Samples" / "GM" / "gm.sf2", Bank(InstRecords({"Flute", "EOI"})));
+        fs::create_directories(f.Host / "Downloads");
+        const std::string fresh = Bank(InstRecords({"Cello", "Viola", "EOI"}));
+        WriteBytes(f.Host / "Downloads" / "strings.sf2", fresh);
+        WriteBytes(f.Host / "Downloads" / "bank.sf2", "another bank.sf2");
+        WriteBytes(f.Host / "Downloads" / "blocked.sf2", fresh);
+        fs::create_directories(f.Host / "Samples" / "blocked.sf2" / "in the way");
+        const auto browse = [&](const fs::path& file, std::vector<MessageAnswer> answers) {
+            f.Prompts.Messages.clear();
+            f.Prompts.FileChoices.push_back(PathToText(file));
+            f.Prompts.Answers.assign(answers.begin(), answers.end());
+            QTest::mouseClick(f.Window->BtnBrowseWavesetFile, Qt::LeftButton);
+            QVERIFY(f.Prompts.Answers.empty());
+        };
+
+        // Inside the Samples folder: the path relative to it, and no question.
+        browse(f.Host / "Samples" / "GM" / "gm.sf2", {});
+        QVERIFY(f.Prompts.Messages.isEmpty());
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("GM\\gm.sf2"));
+        QCOMPARE(f.Window->Waveset().Samples().Names(), std::vector<std::string>{"Flute"});
+
+        browse(f.Host / "Downloads" / "strings.sf2", {MessageAnswer::Cancel});
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("GM\\gm.sf2"));
+        QVERIFY(!fs::exists(f.Host / "Samples" / "strings.sf2"));
+
+        browse(f.Host / "Downloads" / "strings.sf2", {MessageAnswer::Copy});
+        QCOMPARE(ReadBytes(f.Host / "Samples" / "strings.sf2"), fresh);
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("strings.sf2"));
+        QCOMPARE(f.Window->Waveset().Samples().size(), 2u);
+
+        // A different file of that name is never replaced without asking.
+        const std::string kept = ReadBytes(f.Host / "Samples" / "bank.sf2");
+        browse(f.Host / "Downloads" / "bank.sf2", {MessageAnswer::Copy, MessageAnswer::No});
+        QCOMPARE(f.Prompts.Messages.size(), 2);
+        QVERIFY(f.Prompts.Messages[1].Text.contains(QStringLiteral("different file")));
+        QCOMPARE(ReadBytes(f.Host / "Samples" / "bank.sf2"), kept);
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("strings.sf2"));
+
+        // A copy that fails says why and changes nothing.
+        browse(f.Host / "Downloads" / "blocked.sf2", {MessageAnswer::Copy, MessageAnswer::Yes});
+        QCOMPARE(f.Prompts.Messages.size(), 3);
+        QVERIFY(f.Prompts.Messages[2].Text.startsWith(QStringLiteral("Cannot copy file")));
+        QVERIFY(fs::is_directory(f.Host / "Samples" / "blocked.sf2" / "in the way"));
+        QCOMPARE(f.Window->Waveset().WavesetFile(), std::string("strings.sf2"));
+        for (const auto& entry : fs::directory_iterator(f.Host / "Samples")) {
+            QVERIFY2(!entry.path().filename().string().starts_with(".quillkit-copy"),
+                     "a temporary file was left behind");
+        }
+    }
+
+    void aWavesetWithoutSamplesSaysWhereItWasLookedFor() {
+        Fixture f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        const auto detailFor = [&](const QString& file) {
+            f.Window->EdtWaveset->setText(file);
+            f.Prompts.Messages.clear();
+            QTest::mouseClick(StripOf(InstrumentAt(*f.Window, 0, 0)).SampleButton(),
+                              Qt::LeftButton);
+            return f.Prompts.Messages.value(0).Informative;
+        };
+        QCOMPARE(detailFor(QStringLiteral("none.sf2")),
+                 QStringLiteral("No waveset file was found at \"%1\".")
+                     .arg(PathToText(f.Host / "Samples" / "none.sf2")));
+        QCOMPARE(f.Window->EdtWaveset->toolTip(),
+                 QStringLiteral("Not found: ") + PathToText(f.Host / "Samples" / "none.sf2"));
+        WriteBytes(f.Host / "Samples" / "empty.sf2", Bank(InstRecords({"EOI"})));
+        QCOMPARE(detailFor(QStringLiteral("empty.sf2")),
+                 QStringLiteral("\"%1\" lists no samples.")
+                     .arg(PathToText(f.Host / "Samples" / "empty.sf2")));
+        QCOMPARE(detailFor(QString()), QStringLiteral("No waveset file has been chosen."));
+        QCOMPARE(f.Prompts.MessageTexts(), QStringList({"Selected waveset has no samples."}));
     }
 
     void addingAndDeletingInstrumentsFromTheMenus() {
