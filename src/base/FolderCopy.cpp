@@ -1,13 +1,20 @@
 #include "base/FolderCopy.h"
 
 #include "base/TextFile.h"
+#include "base/TextRules.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -44,29 +51,91 @@ bool SameBytes(const fs::path& a, const fs::path& b) {
     return first.eof() && second.eof();
 }
 
+// The relative path of `file` below the first of its parents that is `folder`.
+std::optional<fs::path> BelowFolder(const fs::path& folder, const fs::path& file) {
+    std::vector<fs::path> below;
+    for (fs::path at = file; at.has_relative_path(); at = at.parent_path()) {
+        std::error_code ec;
+        const fs::path parent = at.parent_path();
+        below.push_back(at.filename());
+        if (fs::equivalent(parent, folder, ec)) {
+            fs::path relative;
+            for (auto component = below.rbegin(); component != below.rend(); ++component) {
+                relative /= *component;
+            }
+            return relative;
+        }
+        if (parent == at) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string Utf8Name(const fs::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+// An entry of `folder` whose name is `name` with ASCII letters folded, as wavesets are
+// found: another letter case would be a second file of the same name.
+fs::path EntryNamed(const fs::path& folder, const fs::path& name) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(folder / name, ec))) {
+        return folder / name;
+    }
+    const std::string wanted = AsciiLower(Utf8Name(name));
+    for (fs::directory_iterator entries(folder, ec); !ec && entries != fs::directory_iterator();
+         entries.increment(ec)) {
+        if (AsciiLower(Utf8Name(entries->path())) == wanted) {
+            return entries->path();
+        }
+    }
+    return folder / name;
+}
+
+// Moves `from` to `to`, failing rather than replacing a file that has come there since.
+bool MoveWithoutReplacing(const fs::path& from, const fs::path& to, std::error_code& ec) {
+#ifdef _WIN32
+    // The C library's rename never replaces an existing file there.
+    if (_wrename(from.c_str(), to.c_str()) != 0) {
+        ec.assign(errno, std::generic_category());
+        return false;
+    }
+#else
+    if (link(from.c_str(), to.c_str()) != 0) {
+        const int error = errno;
+        // A file system without hard links: the check just made has to do.
+        if (error != EEXIST && !fs::exists(fs::symlink_status(to, ec))) {
+            fs::rename(from, to, ec);
+            return !ec;
+        }
+        ec.assign(error, std::generic_category());
+        return false;
+    }
+    std::error_code ignored;
+    fs::remove(from, ignored);
+#endif
+    return true;
+}
+
 } // namespace
 
 std::optional<fs::path> PathInsideFolder(const fs::path& folder, const fs::path& file) {
     std::error_code ec;
-    const fs::path base = fs::weakly_canonical(folder, ec);
-    if (ec) {
-        return std::nullopt;
+    // The path as given first: a linked folder inside keeps the name it has there.
+    if (auto relative = BelowFolder(folder, fs::absolute(file, ec).lexically_normal())) {
+        return relative;
     }
-    const fs::path target = fs::weakly_canonical(file, ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    fs::path relative = target.lexically_relative(base);
-    if (relative.empty() || relative == "." || *relative.begin() == "..") {
-        return std::nullopt;
-    }
-    return relative;
+    const fs::path resolved = fs::weakly_canonical(file, ec);
+    return ec ? std::nullopt : BelowFolder(folder, resolved);
 }
 
 CopyResult CopyIntoFolder(const fs::path& file, const fs::path& folder, bool replace) {
-    const fs::path target = folder / file.filename();
+    const fs::path target = EntryNamed(folder, file.filename());
     std::error_code ec;
-    if (fs::exists(fs::symlink_status(target, ec))) {
+    const bool occupied = fs::exists(fs::symlink_status(target, ec));
+    if (occupied) {
         if (SameBytes(file, target)) {
             return CopyResult::AlreadyThere;
         }
@@ -86,7 +155,11 @@ CopyResult CopyIntoFolder(const fs::path& file, const fs::path& folder, bool rep
         fs::remove(temporary, ignored);
         CopyFailed(file, target, ec ? ec : std::make_error_code(std::errc::io_error));
     }
-    fs::rename(temporary, target, ec);
+    if (occupied) {
+        fs::rename(temporary, target, ec); // replacing what was asked about
+    } else {
+        MoveWithoutReplacing(temporary, target, ec);
+    }
     if (ec) {
         std::error_code ignored;
         fs::remove(temporary, ignored);

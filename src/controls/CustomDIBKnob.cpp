@@ -152,6 +152,13 @@ void TCustomDIBKnob::KeyStep(std::int64_t count) {
 }
 
 void TCustomDIBKnob::wheelEvent(QWheelEvent* event) {
+    // Only a knob that has the focus: a wheel turned to scroll a column of strips must
+    // not turn every knob that passes under the pointer.
+    if (!hasFocus()) {
+        wheelEighths_ = 0;
+        event->ignore();
+        return;
+    }
     wheelEighths_ += event->angleDelta().y();
     const int notches = wheelEighths_ / 120;
     wheelEighths_ -= notches * 120;

@@ -76,8 +76,8 @@ class TCustomDIBKnob : public TDIBImageStrip {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // One notch (120 eighths of a degree, added up from high-resolution wheels) acts
-    // as one arrow key.
+    // On a knob that has the focus, one notch (120 eighths of a degree, added up from
+    // high-resolution wheels) acts as one arrow key; elsewhere the wheel scrolls.
     void wheelEvent(QWheelEvent* event) override;
 
   private:

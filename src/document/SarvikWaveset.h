@@ -150,6 +150,8 @@ class TSarvikWaveset {
     bool modified_ = false;
     std::int32_t updateCount_ = 0;
     TSampleList samples_;
+    // The waveset file was found but could not be read.
+    bool wavesetUnreadable_ = false;
     // Set while a file is being parsed.
     WavesetCache* listings_ = nullptr;
     SarvikView* form_;

@@ -60,5 +60,8 @@ std::string TSarvikWaveset::NoSamplesDetail() const {
     if (!IsRegularFile(WavesetPath())) {
         return "No waveset file was found at \"" + path + "\".";
     }
+    if (wavesetUnreadable_) {
+        return "\"" + path + "\" could not be read.";
+    }
     return "\"" + path + "\" lists no samples.";
 }

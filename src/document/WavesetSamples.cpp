@@ -20,12 +20,12 @@ void TSarvikWaveset::RebuildSamples() {
     if (form_) {
         form_->ClearSamplePopup();
     }
+    wavesetUnreadable_ = false;
+    const auto path = wavesetFile_.empty() ? std::nullopt : listings.Find(wavesetFile_);
     if (form_) {
-        const auto found = wavesetFile_.empty() ? std::nullopt : listings.Find(wavesetFile_);
-        form_->ShowWavesetPath(PathText(found ? *found : WavesetPath()), found.has_value());
+        form_->ShowWavesetPath(PathText(path ? *path : WavesetPath()), path.has_value());
     }
     if (const WavesetFormat format = WavesetFormatOf(wavesetFile_); format != WavesetFormat::None) {
-        const auto path = listings.Find(wavesetFile_);
         if (path && !listings.Lend(*path, samples_)) {
             // One damaged bank must not stop a load half way: the rest of the file
             // still belongs in the document.
@@ -37,6 +37,7 @@ void TSarvikWaveset::RebuildSamples() {
                     throw FileError(ReadErrorText(*path, error.what()));
                 }
             } catch (const std::exception& error) {
+                wavesetUnreadable_ = true;
                 if (form_) {
                     form_->ReportError(error.what());
                 }
@@ -62,7 +63,8 @@ std::filesystem::path TSarvikWaveset::WavesetPath() const {
 }
 
 std::string TSarvikWaveset::MissingWaveNote(const std::string& wave) const {
-    if (samples_.empty() || samples_.Contains(wave)) {
+    // An empty wave is told of on saving, as no wave at all.
+    if (wave.empty() || samples_.empty() || samples_.Contains(wave)) {
         return {};
     }
     return '"' + wave + "\" is not a sample of \"" + wavesetFile_ + "\".";

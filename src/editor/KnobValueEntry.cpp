@@ -3,6 +3,7 @@
 #include "controls/CustomDIBKnob.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -67,11 +68,13 @@ void KnobValueEntry::Close(bool focusKnob) {
     QLineEdit* field = field_;
     field_ = nullptr;
     field->removeEventFilter(this);
-    field->hide();
-    field->deleteLater();
+    // The focus first: hiding the focused field would pass it on down the chain and
+    // scroll the column to wherever that is.
     if (focusKnob) {
         knob_.setFocus(Qt::OtherFocusReason);
     }
+    field->hide();
+    field->deleteLater();
 }
 
 bool KnobValueEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -110,8 +113,12 @@ bool KnobValueEntry::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
         } else if (event->type() == QEvent::FocusOut) {
-            // Clicking elsewhere cancels, as Escape does, and the focus goes there.
-            Close(false);
+            // Clicking elsewhere cancels, as Escape does, and the focus goes there; the
+            // field's own menu or a switch to another window keeps it open.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                Close(false);
+            }
         }
     }
     return false;

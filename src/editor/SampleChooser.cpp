@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -65,7 +66,14 @@ bool TSampleChooser::IsEmpty() const {
     return model_->EntryCount() == 0;
 }
 
+void TSampleChooser::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->globalPosition().toPoint();
+    setAttribute(Qt::WA_NoMouseReplay, !frameGeometry().contains(at) && anchor_.contains(at));
+    QFrame::mousePressEvent(event);
+}
+
 void TSampleChooser::Open(const QRect& anchor, int current) {
+    anchor_ = anchor;
     // Each opening starts from the whole list.
     filter_->blockSignals(true);
     filter_->clear();

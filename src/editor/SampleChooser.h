@@ -33,6 +33,9 @@ class TSampleChooser final : public QFrame {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A press outside closes the chooser; one on the button that opened it must not
+    // reach the button too and open it again.
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void Filter(const QString& text);
@@ -43,4 +46,5 @@ class TSampleChooser final : public QFrame {
     QListView* list_;
     TSampleChooserModel* model_;
     int captionWidth_ = 0;
+    QRect anchor_;
 };

@@ -242,7 +242,8 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
     connect(knob, &TCustomDIBControl::OnMouseDown, this,
             [knob] { KnobPressReset::Instance().Press(*knob); });
     KnobValueEntry::Attach(*knob, EffectKnob);
-    knob->setToolTip(QString::fromLatin1(caption) + QStringLiteral(": 0%"));
+    knob->setToolTip(QString::fromLatin1(caption) + QStringLiteral(": ") +
+                     QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
     return knob;
 }
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace fs = std::filesystem;
 
 TEST(FolderCopy, APathIsInsideAFolderOnlyBelowIt) {
@@ -23,6 +27,11 @@ TEST(FolderCopy, APathIsInsideAFolderOnlyBelowIt) {
     fs::create_directory_symlink(samples, dir / "linked");
     EXPECT_EQ(PathInsideFolder(samples, dir / "linked" / "GM" / "x.sf2"), fs::path("GM") / "x.sf2");
     EXPECT_EQ(PathInsideFolder(dir / "linked", samples / "x.sf2"), fs::path("x.sf2"));
+    // A linked folder inside keeps the name it has there.
+    fs::create_directories(dir / "elsewhere");
+    fs::create_directory_symlink(dir / "elsewhere", samples / "Pads");
+    EXPECT_EQ(PathInsideFolder(samples, samples / "Pads" / "soft.sf2"),
+              fs::path("Pads") / "soft.sf2");
 #endif
 }
 
@@ -40,10 +49,22 @@ TEST(FolderCopy, CopiesIntoAFolderButNeverOverADifferentFileUnasked) {
     EXPECT_EQ(CopyIntoFolder(dir / "bank.sf2", samples, true), CopyResult::Copied);
     EXPECT_EQ(ReadBytes(samples / "bank.sf2"), "new bytes");
 
+    // Wavesets are found without regard to letter case: "BANK.sf2" is that file.
+    WriteBytes(dir / "BANK.sf2", "other bytes");
+    EXPECT_EQ(CopyIntoFolder(dir / "BANK.sf2", samples, false), CopyResult::DifferentFileThere);
+    EXPECT_EQ(CopyIntoFolder(dir / "BANK.sf2", samples, true), CopyResult::Copied);
+    EXPECT_EQ(ReadBytes(samples / "bank.sf2"), "other bytes");
+
     EXPECT_THROW(CopyIntoFolder(dir / "missing.sf2", samples, false), FileError);
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(samples)) {
-        ++entries;
+    // The bytes are copied, then cannot take the place of a folder of that name.
+    fs::create_directories(samples / "blocked.sf2" / "inside");
+    WriteBytes(dir / "blocked.sf2", "bytes");
+    EXPECT_THROW(CopyIntoFolder(dir / "blocked.sf2", samples, true), FileError);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(samples)) {
+        names.push_back(entry.path().filename().string());
     }
-    EXPECT_EQ(entries, 1u) << "a failed copy left something behind";
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bank.sf2", "blocked.sf2"}))
+        << "a failed copy left something behind";
 }

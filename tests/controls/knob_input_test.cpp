@@ -129,6 +129,7 @@ class KnobInputTest : public QObject {
         knob_->SetPosition(100);
         knob_->SetSmallChange(grid == 1 ? 20 : 1);
         knob_->SetKeyGrid(grid);
+        knob_->setFocus();
         for (const int delta : deltas) {
             QWheelEvent wheel(QPointF(PressPoint), QPointF(knob_->mapToGlobal(PressPoint)),
                               QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
@@ -137,6 +138,19 @@ class KnobInputTest : public QObject {
             QVERIFY(wheel.isAccepted());
         }
         QCOMPARE(knob_->Position(), expected);
+    }
+
+    void theWheelOverAKnobWithoutTheFocusScrollsInstead() {
+        knob_->SetPosition(100);
+        auto* elsewhere = new QLineEdit(container_.get());
+        elsewhere->show();
+        elsewhere->setFocus();
+        QVERIFY(!knob_->hasFocus());
+        QWheelEvent wheel(QPointF(PressPoint), QPointF(knob_->mapToGlobal(PressPoint)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(knob_, &wheel);
+        QCOMPARE(knob_->Position(), 100);
+        QVERIFY(!wheel.isAccepted());
     }
 
     void dragAddsSmallChangePerPixelAlongItsAxis_data() {

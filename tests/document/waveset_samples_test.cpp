@@ -153,6 +153,8 @@ TEST_F(HostWithWavesets, WavesTheWavesetDoesNotHoldAreMarkedAfterEveryChange) {
     EXPECT_EQ(note(0), "");
     box[2]->SetWave("Pianos");
     EXPECT_EQ(note(2), "\"Pianos\" is not a sample of \"bank.sf2\".");
+    box[1]->SetWave(""); // told of on saving, as no wave at all
+    EXPECT_EQ(note(1), "");
 
     // Another waveset judges every wave afresh; one that lists nothing judges none.
     document.SetWavesetFile("Pads\\Soft.sf2");

@@ -231,12 +231,14 @@ class EditorWindowTest : public QObject {
 
     void keysAndTheWheelMoveTransposeByWholeSemitones() {
         Fixture f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
         TInstrumentStripView& strip = StripOf(InstrumentAt(*f.Window, 2, 0));
         TDIBKnob& transpose = *strip.Knob(InstrumentKnob::Transpose);
         transpose.SetPosition(3);
         QTest::keyClick(&transpose, Qt::Key_Up);
         QCOMPARE(strip.ValueLabel(InstrumentKnob::Transpose)->text(), QStringLiteral("1"));
         QVERIFY(ViewText(*f.Window).contains("transpose = 1"));
+        transpose.setFocus();
         QWheelEvent down(QPointF(8, 8), QPointF(transpose.mapToGlobal(QPoint(8, 8))), QPoint(),
                          QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&transpose, &down);
@@ -328,6 +330,64 @@ class EditorWindowTest : public QObject {
         QTest::mouseClick(StripOf(first).SampleButton(), Qt::LeftButton);
         QCOMPARE(f.Prompts.MessageTexts(), QStringList({"Selected waveset has no samples."}));
         QVERIFY(!chooser->isVisible());
+    }
+
+    void theChooserStaysOnTheScreenAtItsEdges_data() {
+        QTest::addColumn<QString>("corner");
+        QTest::newRow("top left") << "top left";
+        QTest::newRow("bottom left") << "bottom left";
+        QTest::newRow("bottom right") << "bottom right";
+    }
+
+    void theChooserStaysOnTheScreenAtItsEdges() {
+        QFETCH(QString, corner);
+        QWidget owner;
+        TSampleChooser chooser(&owner);
+        QStringList captions;
+        for (int i = 0; i < 300; ++i) {
+            captions << QStringLiteral("%1: A rather long instrument name %1").arg(i);
+        }
+        chooser.SetCaptions(captions);
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect anchor(room.topLeft() + QPoint(10, 10), QSize(22, 18));
+        if (corner.startsWith(QLatin1String("bottom"))) {
+            anchor.moveBottom(room.bottom() - 5);
+        }
+        if (corner.endsWith(QLatin1String("right"))) {
+            anchor.moveRight(room.right() - 5);
+        }
+        chooser.Open(anchor, 299);
+        QVERIFY(room.contains(chooser.frameGeometry()));
+        QVERIFY(!chooser.frameGeometry().intersects(anchor.adjusted(0, 1, 0, -1)) ||
+                corner.endsWith(QLatin1String("right")));
+        if (corner.startsWith(QLatin1String("bottom"))) {
+            QVERIFY(chooser.frameGeometry().bottom() < anchor.bottom()); // opened upwards
+        } else {
+            QVERIFY(chooser.frameGeometry().top() > anchor.top());
+        }
+        // The last entry, selected, is in view.
+        const QModelIndex last = chooser.Model()->index(299);
+        QCOMPARE(chooser.List()->currentIndex(), last);
+        QVERIFY(chooser.List()->viewport()->rect().intersects(chooser.List()->visualRect(last)));
+        chooser.hide();
+    }
+
+    void aClickOutsideTheChooserCancelsIt() {
+        Fixture f;
+        f.Window->EdtWaveset->setText(QStringLiteral("bank.sf2"));
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        TSarvikInstrument& instrument = InstrumentAt(*f.Window, 1, 0);
+        StripOf(instrument).WaveEdit()->setFocus();
+        QTest::mouseClick(StripOf(instrument).SampleButton(), Qt::LeftButton);
+        TSampleChooser* chooser = f.Window->SampleChooser;
+        QVERIFY(chooser->isVisible());
+        QTest::keyClick(chooser->FilterField(), Qt::Key_Down);
+        // Through the window, as the system delivers it: the popup sees the press first.
+        QTest::mouseClick(f.Window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          f.Window->SbxOsc[3]->mapTo(f.Window.get(), QPoint(5, 5)));
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(instrument.Wave(), std::string("bass"));
+        QCOMPARE(StripOf(instrument).WaveEdit()->text(), QStringLiteral("bass"));
     }
 
     void theChooserFiltersAsTypedAndKeepsEveryEntryOnTheScreen() {
@@ -787,14 +847,33 @@ class EditorWindowTest : public QObject {
         QVERIFY(field);
         QCOMPARE(field->accessibleName(), knob + QStringLiteral(" value"));
         QTest::keyClicks(field, keys.mid(1));
+        const QPointer<QLineEdit> typed = field;
         QTest::keyClick(field, static_cast<Qt::Key>(finalKey));
         QCOMPARE(target->Position(), position);
+        QVERIFY(typed);
+        QCOMPARE(typed->isVisible(), stillOpen);
         QCOMPARE(QApplication::focusWidget() == field, stillOpen);
         QCOMPARE(f.Window->IsModified(), position != 100);
         QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
         if (!stillOpen) {
             QCOMPARE(QApplication::focusWidget(), target);
         }
+    }
+
+    void leavingTheValueFieldCancelsIt() {
+        Fixture f;
+        TDIBKnob* delay = f.Window->KnbSarvikDelay;
+        QTest::mouseClick(delay, Qt::LeftButton);
+        QTest::keyClick(delay, Qt::Key_Return);
+        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(field);
+        QTest::keyClicks(field, QStringLiteral("80"));
+        const QPointer<QLineEdit> typed = field;
+        f.Window->EdtWavesetName->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!typed || !typed->isVisible());
+        QCOMPARE(delay->Position(), 0);
+        QCOMPARE(QApplication::focusWidget(), f.Window->EdtWavesetName);
+        QVERIFY(!f.Window->IsModified());
     }
 
     void enterOrF2OpensTheFieldWithTheReadout() {
