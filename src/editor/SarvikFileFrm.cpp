@@ -23,6 +23,7 @@
 #include "uikit/ErrorHandler.h"
 #include "uikit/Prompts.h"
 #include "uikit/QdAction.h"
+#include "uikit/TextViewRefresh.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -366,7 +367,7 @@ void TFrmSarvikFile::TabSarvikWavesetShow() {
         label->setText(QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
         label->adjustSize();
     }
-    MmoSarvikTxt->setPlainText(BytesToText(waveset_->BuildText()));
+    ShowText(waveset_->BuildText());
 }
 
 void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
@@ -393,7 +394,7 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
     }
     document.SetModified(true);
     if (!document.IsUpdating()) {
-        MmoSarvikTxt->setPlainText(BytesToText(document.BuildText()));
+        ShowText(document.BuildText());
     }
 }
 
@@ -660,7 +661,7 @@ void TFrmSarvikFile::FocusField(SarvikField field) {
 }
 
 void TFrmSarvikFile::ShowText(const std::string& text) {
-    MmoSarvikTxt->setPlainText(BytesToText(text));
+    RefreshTextView(*MmoSarvikTxt, shownText_, text);
 }
 
 void TFrmSarvikFile::ClearSamplePopup() {

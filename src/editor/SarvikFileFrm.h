@@ -140,4 +140,6 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     QPointer<TOscillatorBox> oscPopupComponent_;
     QPointer<TInstrumentStripView> instPopupComponent_;
     std::unique_ptr<TSarvikWaveset> waveset_;
+    // What the text view shows, as bytes: the next refresh replaces only what differs.
+    std::string shownText_;
 };

@@ -35,9 +35,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -245,6 +247,38 @@ class EditorWindowTest : public QObject {
         QCOMPARE(transpose.Position(), -8);
         QVERIFY(ViewText(*f.Window).contains("transpose = -1"));
         QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+    }
+
+    void theTextViewKeepsItsCaretAndScrollingThroughEdits() {
+        Fixture f;
+        f.Window->resize(900, 300);
+        for (int i = 0; i < 40; ++i) {
+            f.Window->Waveset().Oscillators()[3]->AddInstrument();
+        }
+        QPlainTextEdit* view = f.Window->MmoSarvikTxt;
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        QTextCursor caret = view->textCursor();
+        caret.setPosition(view->document()->findBlockByNumber(100).position() + 3);
+        view->setTextCursor(caret);
+        QScrollBar* scroll = view->verticalScrollBar();
+        scroll->setValue(scroll->maximum() / 2);
+        const int scrolled = scroll->value();
+        QVERIFY(scrolled > 0);
+        const QString line = view->textCursor().block().text();
+        QVERIFY(!line.isEmpty());
+
+        // Edits above the caret, below it, and of the header.
+        TSarvikInstrument& last = *f.Window->Waveset().Oscillators()[3]->Instruments().back();
+        StripOf(last).Knob(InstrumentKnob::Volume)->SetPosition(256);
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        f.Window->KnbSarvikDelay->SetPosition(40);
+        f.Window->EdtWavesetName->setText(QStringLiteral("Warm"));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+        QCOMPARE(scroll->value(), scrolled);
+        // On the same line of the instruments, at the same place in it.
+        QCOMPARE(view->textCursor().block().text(), line);
+        QCOMPARE(view->textCursor().positionInBlock(), 3);
+        QCOMPARE(view->document()->isUndoAvailable(), false);
     }
 
     void loadingMovesNoFocusAndClampsWhatTheKnobsCannotShow() {
