@@ -15,6 +15,10 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -53,8 +57,8 @@ int Index(InstrumentKnob knob) {
 
 TInstrumentStripView::TInstrumentStripView(TSarvikInstrument& instrument, int number)
     : instrument_(&instrument) {
-    setFixedHeight(100);
-    setMinimumWidth(234);
+    setFixedHeight(StripHeight);
+    setMinimumWidth(StripMinimumWidth);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     container_ = new TDIBContainer(this);
@@ -76,6 +80,7 @@ TInstrumentStripView::TInstrumentStripView(TSarvikInstrument& instrument, int nu
     waveEdit_->setContextMenuPolicy(Qt::NoContextMenu);
     MakeLineField(waveEdit_);
     waveEdit_->setAccessibleName(QStringLiteral("Wave"));
+    waveEdit_->SetText(BytesToText(instrument.Wave()));
     connect(waveEdit_, &TDIBEdit::OnChange, this, [this] { WaveEdited(); });
 
     sampleButton_ = new TDIBGlyphButton(container_);
@@ -111,7 +116,9 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     knob->SetOrientation(TKnobOrientation::koVertical);
     knob->SetMin(range.Min);
     knob->SetMax(range.Max);
-    knob->SetPosition(0);
+    // What the instrument holds, before the knob reports changes: building a strip
+    // changes nothing.
+    knob->SetPosition(InstrumentValue(*instrument_, kind));
     knob->SetSmallChange(range.SmallChange);
     knob->SetPageSize(range.PageSize);
     knob->SetKeyGrid(range.KeyGrid);
@@ -125,7 +132,7 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     connect(knob, &TCustomDIBKnob::OnChange, this, [this, kind] { KnobChanged(kind); });
     connect(knob, &TCustomDIBControl::OnMouseDown, this,
             [knob] { KnobPressReset::Instance().Press(*knob); });
-    KnobChanged(kind);
+    ShowReadout(kind);
     return knob;
 }
 
@@ -141,32 +148,53 @@ QString TInstrumentStripView::Readout(InstrumentKnob kind) const {
     return QString::fromStdString(ReadoutText(KindOf(kind), knobs_[Index(kind)]->Position()));
 }
 
-void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
-    TSarvikWaveset& document = Document();
-    if (parentWidget() && !document.IsUpdating()) {
-        container_->setFocus();
-    }
+void TInstrumentStripView::ShowReadout(InstrumentKnob kind) {
     const QString readout = Readout(kind);
     values_[Index(kind)]->setText(readout);
     values_[Index(kind)]->adjustSize();
     TDIBKnob* knob = knobs_[Index(kind)];
     knob->setToolTip(knob->accessibleName() + QStringLiteral(": ") + readout);
-    const std::int32_t position = knob->Position();
-    switch (kind) {
+}
+
+void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
+    if (parentWidget() && !Document().IsUpdating()) {
+        container_->setFocus();
+    }
+    ShowReadout(kind);
+    ApplyKnobPosition(*instrument_, kind, knobs_[Index(kind)]->Position());
+}
+
+std::int32_t InstrumentValue(const TSarvikInstrument& instrument, InstrumentKnob knob) {
+    switch (knob) {
     case InstrumentKnob::Hold:
-        instrument_->SetHold(position);
+        return instrument.Hold();
+    case InstrumentKnob::Volume:
+        return instrument.Volume();
+    case InstrumentKnob::Blend:
+        return instrument.Blend();
+    case InstrumentKnob::Transpose:
+        break;
+    }
+    return instrument.Transpose();
+}
+
+void ApplyKnobPosition(TSarvikInstrument& instrument, InstrumentKnob knob, std::int32_t position) {
+    switch (knob) {
+    case InstrumentKnob::Hold:
+        instrument.SetHold(position);
         break;
     case InstrumentKnob::Volume:
-        instrument_->SetVolume(position);
+        instrument.SetVolume(position);
         break;
     case InstrumentKnob::Blend:
-        instrument_->SetBlend(position);
+        instrument.SetBlend(position);
         break;
     case InstrumentKnob::Transpose:
-        instrument_->SetTranspose(position);
+        instrument.SetTranspose(position);
         break;
     }
     // Also while loading: a value the knob clamps is what will be saved.
+    TSarvikWaveset& document = instrument.Oscillator().Waveset();
     document.SetModified(true);
     if (!document.IsUpdating()) {
         document.RefreshPreview();
@@ -213,19 +241,74 @@ void TInstrumentStripView::contextMenuEvent(QContextMenuEvent* event) {
     emit PopupRequested(this, event->globalPos());
 }
 
+TStripSlot::TStripSlot(std::function<void(TStripSlot&)> build) : build_(std::move(build)) {
+    setFixedHeight(StripHeight);
+    setMinimumWidth(StripMinimumWidth);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void TStripSlot::Build() {
+    if (build_) {
+        const auto build = std::exchange(build_, nullptr);
+        build(*this);
+    }
+}
+
+InstrumentStripHandle::InstrumentStripHandle(TSarvikInstrument& instrument, int number,
+                                             std::function<void(TInstrumentStripView&)> built)
+    : instrument_(&instrument), number_(number), built_(std::move(built)) {
+    slot_ = new TStripSlot([this](TStripSlot& slot) {
+        auto* view = new TInstrumentStripView(*instrument_, number_);
+        view_ = view;
+        slot.layout()->addWidget(view);
+        // Shown now rather than at the next turn of the event loop, so it can take the
+        // focus.
+        view->show();
+        view->SetWaveMissing(BytesToText(missingNote_));
+        if (built_) {
+            built_(*view);
+        }
+    });
+    // What the document will set, it sets from these: the knobs of a new strip.
+    for (const InstrumentKnob knob : {InstrumentKnob::Hold, InstrumentKnob::Volume,
+                                      InstrumentKnob::Blend, InstrumentKnob::Transpose}) {
+        knobs_[static_cast<std::size_t>(knob)] = InstrumentValue(instrument, knob);
+    }
+}
+
 InstrumentStripHandle::~InstrumentStripHandle() {
-    delete view_.data();
+    // The slot goes with the handle, and the strip in it.
+    const std::unique_ptr<TStripSlot> slot(slot_.data());
+}
+
+TInstrumentStripView* InstrumentStripHandle::View() const {
+    if (!view_ && slot_) {
+        slot_->Build();
+    }
+    return view_.data();
 }
 
 void InstrumentStripHandle::SetKnobPosition(InstrumentKnob knob, std::int32_t position) {
     if (view_) {
         view_->Knob(knob)->SetPosition(position);
+        return;
+    }
+    // As a knob of a built strip would: clamped to its range, and a change of it is
+    // a change of the instrument and of the document.
+    const KnobKind& kind = KindOf(knob);
+    const std::int32_t clamped = std::clamp(position, kind.Min, kind.Max);
+    std::int32_t& held = knobs_[static_cast<std::size_t>(knob)];
+    if (clamped != held) {
+        held = clamped;
+        ApplyKnobPosition(*instrument_, knob, clamped);
     }
 }
 
 void InstrumentStripHandle::SetWaveText(const std::string& text) {
     if (!view_) {
-        return;
+        return; // a strip built later shows what the instrument holds then
     }
     const QString shown = BytesToText(text);
     // Rewriting the same text would move the caret of someone typing.
@@ -235,6 +318,7 @@ void InstrumentStripHandle::SetWaveText(const std::string& text) {
 }
 
 void InstrumentStripHandle::SetNumber(std::int32_t number) {
+    number_ = number;
     if (view_) {
         view_->NumberLabel()->setText(QString::number(number));
         view_->NumberLabel()->adjustSize();
@@ -242,13 +326,14 @@ void InstrumentStripHandle::SetNumber(std::int32_t number) {
 }
 
 void InstrumentStripHandle::SetWaveMissing(const std::string& note) {
+    missingNote_ = note;
     if (view_) {
         view_->SetWaveMissing(BytesToText(note));
     }
 }
 
 void InstrumentStripHandle::FocusWave() {
-    if (view_) {
-        view_->WaveEdit()->setFocus();
+    if (TInstrumentStripView* view = View()) {
+        view->WaveEdit()->setFocus();
     }
 }

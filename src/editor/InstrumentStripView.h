@@ -5,6 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
 class QLabel;
 class TCustomDIBKnob;
 class TDIBContainer;
@@ -13,6 +18,16 @@ class TDIBGlyphButton;
 class TDIBKnob;
 class TSarvikInstrument;
 class TSarvikWaveset;
+
+// Every strip is this tall, so that a column knows where each lies before it is built.
+inline constexpr int StripHeight = 100;
+inline constexpr int StripMinimumWidth = 234;
+
+// The position of an instrument's knob, as the instrument holds it.
+std::int32_t InstrumentValue(const TSarvikInstrument& instrument, InstrumentKnob knob);
+// What a turn of an instrument's knob to `position` does to the instrument and its
+// document: the value set, the document modified, its text view refreshed.
+void ApplyKnobPosition(TSarvikInstrument& instrument, InstrumentKnob knob, std::int32_t position);
 
 // One instrument's strip: its number, wave field, sample button and four knobs with
 // live read-outs. Knob changes go straight into the instrument and mark the document.
@@ -46,6 +61,7 @@ class TInstrumentStripView : public QWidget {
   private:
     TSarvikWaveset& Document() const;
     TDIBKnob* AddKnob(InstrumentKnob kind, const char* title, QPoint position);
+    void ShowReadout(InstrumentKnob kind);
     QString Readout(InstrumentKnob kind) const;
     void WaveEdited();
 
@@ -58,13 +74,36 @@ class TInstrumentStripView : public QWidget {
     QLabel* values_[4] = {};
 };
 
-// The instrument's handle on its strip: removing the handle removes the strip.
+// The place of one strip in its column: as tall as a strip, and empty until the strip
+// is first needed (it comes into view, or the program works with it), when `build`
+// builds it inside.
+class TStripSlot final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TStripSlot(std::function<void(TStripSlot&)> build);
+    void Build();
+    bool Built() const { return !build_; }
+
+  private:
+    std::function<void(TStripSlot&)> build_;
+};
+
+// The instrument's handle on its strip: removing the handle removes the strip. The
+// strip itself is built when it is first needed; until then the handle keeps what it
+// would show and does what its knobs would do.
 class InstrumentStripHandle final : public InstrumentStrip {
   public:
-    explicit InstrumentStripHandle(TInstrumentStripView* view) : view_(view) {}
+    // `built` is told of the strip once it is built.
+    InstrumentStripHandle(TSarvikInstrument& instrument, int number,
+                          std::function<void(TInstrumentStripView&)> built);
     ~InstrumentStripHandle() override;
+    InstrumentStripHandle(const InstrumentStripHandle&) = delete;
+    InstrumentStripHandle& operator=(const InstrumentStripHandle&) = delete;
 
-    TInstrumentStripView* View() const { return view_.data(); }
+    // The place of the strip in its column.
+    TStripSlot* Slot() const { return slot_.data(); }
+    // The strip, built now if it was not yet.
+    TInstrumentStripView* View() const;
 
     void SetKnobPosition(InstrumentKnob knob, std::int32_t position) override;
     void SetWaveText(const std::string& text) override;
@@ -73,5 +112,11 @@ class InstrumentStripHandle final : public InstrumentStrip {
     void SetWaveMissing(const std::string& note) override;
 
   private:
+    TSarvikInstrument* instrument_;
+    int number_;
+    std::function<void(TInstrumentStripView&)> built_;
+    std::string missingNote_;
+    std::array<std::int32_t, 4> knobs_{};
+    QPointer<TStripSlot> slot_;
     QPointer<TInstrumentStripView> view_;
 };

@@ -1,8 +1,12 @@
 #include "editor/OscillatorBox.h"
 
+#include "editor/InstrumentStripView.h"
+
 #include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TOscillatorBox::TOscillatorBox(int tag, QWidget* parent) : QScrollArea(parent), tag_(tag) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -19,10 +23,40 @@ TOscillatorBox::TOscillatorBox(int tag, QWidget* parent) : QScrollArea(parent), 
     viewport()->setAutoFillBackground(true);
 }
 
-void TOscillatorBox::AppendStrip(QWidget* strip) {
-    layout_->addWidget(strip);
+void TOscillatorBox::AppendStrip(TStripSlot* slot) {
+    layout_->addWidget(slot);
     // Shown now rather than at the next turn of the event loop, so it can take the focus.
-    strip->show();
+    slot->show();
+    if (isVisible()) {
+        BuildStripsInView();
+    }
+}
+
+void TOscillatorBox::BuildStripsInView() {
+    // Every strip is as tall as the next, so where each lies needs no layout pass.
+    const int top = verticalScrollBar()->value();
+    const int first = std::max(0, top / StripHeight - 1);
+    const int last = (top + viewport()->height()) / StripHeight + 1;
+    for (int index = first; index <= last && index < layout_->count(); ++index) {
+        if (auto* slot = qobject_cast<TStripSlot*>(layout_->itemAt(index)->widget())) {
+            slot->Build();
+        }
+    }
+}
+
+void TOscillatorBox::scrollContentsBy(int dx, int dy) {
+    QScrollArea::scrollContentsBy(dx, dy);
+    BuildStripsInView();
+}
+
+void TOscillatorBox::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    BuildStripsInView();
+}
+
+void TOscillatorBox::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    BuildStripsInView();
 }
 
 void TOscillatorBox::contextMenuEvent(QContextMenuEvent* event) {

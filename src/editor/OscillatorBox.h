@@ -3,6 +3,7 @@
 #include <QScrollArea>
 
 class QVBoxLayout;
+class TStripSlot;
 
 // The scroll box of one oscillator's column: strips stand in it one below the other,
 // and its scroll range grows with them. `Tag` is the oscillator's number.
@@ -13,16 +14,23 @@ class TOscillatorBox : public QScrollArea {
 
     int Tag() const { return tag_; }
     QWidget* Strips() const { return strips_; }
-    // Places `strip` below every strip already there.
-    void AppendStrip(QWidget* strip);
+    // Places `slot` below every strip already there; strips are built as they come
+    // into view.
+    void AppendStrip(TStripSlot* slot);
 
   signals:
     void PopupRequested(TOscillatorBox* box, QPoint globalPosition);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // Builds the strips that lie in view, and one more above and below.
+    void BuildStripsInView();
+
     int tag_;
     QWidget* strips_;
     QVBoxLayout* layout_;

@@ -696,11 +696,14 @@ std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& i
     if (box < 0 || static_cast<std::size_t>(box) >= SbxOsc.size()) {
         return nullptr;
     }
-    // Built without a parent, so that setting up its knobs moves no focus.
-    auto* strip = new TInstrumentStripView(instrument, instrument.Index() + 1);
-    connect(strip, &TInstrumentStripView::PopupRequested, this, &TFrmSarvikFile::PopupInstAt);
-    SbxOsc[static_cast<std::size_t>(box)]->AppendStrip(strip);
-    return std::make_unique<InstrumentStripHandle>(strip);
+    auto handle = std::make_unique<InstrumentStripHandle>(
+        instrument, instrument.Index() + 1, [this](TInstrumentStripView& strip) {
+            connect(&strip, &TInstrumentStripView::PopupRequested, this,
+                    &TFrmSarvikFile::PopupInstAt);
+        });
+    // Built when it comes into view: opening a large file costs what is shown.
+    SbxOsc[static_cast<std::size_t>(box)]->AppendStrip(handle->Slot());
+    return handle;
 }
 
 void TFrmSarvikFile::ReportProblem(const Problem& problem) {

@@ -309,6 +309,49 @@ class EditorWindowTest : public QObject {
         QVERIFY(strip.isAncestorOf(QApplication::focusWidget()));
     }
 
+    void stripsAreBuiltWhenTheyComeIntoView() {
+        Fixture f;
+        f.Window->resize(987, 459);
+        std::string text = "waveset = bank.sf2\r\n";
+        for (int osc = 0; osc < 4; ++osc) {
+            text += "osc = " + std::to_string(osc) + "\r\n";
+            for (int i = 0; i < 200; ++i) {
+                text += "instrument = Organ\r\nvolume = " + std::to_string(i % 200) + "\r\n";
+            }
+        }
+        WriteBytes(f.Host / "big.txt", text);
+        QVERIFY(f.Window->LoadFromFile(f.Host / "big.txt"));
+        const auto built = [&] { return f.Window->findChildren<TInstrumentStripView*>().size(); };
+        QCOMPARE(built(), 0); // the Oscillators page is not showing
+        // Values a knob could not show are clamped all the same, as a built strip does.
+        QVERIFY(f.Window->Waveset().BuildText().find("volume = 128\r\n") != std::string::npos);
+        QVERIFY(f.Window->Waveset().BuildText().find("volume = 129\r\n") == std::string::npos);
+
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikOsc);
+        QCoreApplication::processEvents();
+        const qsizetype inView = built();
+        QVERIFY(inView >= 4 && inView < 4 * 20);
+        TOscillatorBox* box = f.Window->SbxOsc[2];
+        QCOMPARE(box->Strips()->sizeHint().height(), 200 * StripHeight);
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+        TSarvikInstrument& last = *f.Window->Waveset().Oscillators()[2]->Instruments().back();
+        const auto* handle = dynamic_cast<const InstrumentStripHandle*>(last.Panel());
+        QVERIFY(handle->Slot()->Built());
+        QVERIFY(built() < 2 * inView);
+        QCOMPARE(StripOf(last).Knob(InstrumentKnob::Volume)->Position(), 128 * 4);
+        QCOMPARE(StripOf(last).NumberLabel()->text(), QStringLiteral("200"));
+        QVERIFY(!f.Window->IsModified()); // building strips changes nothing
+
+        // One out of view is built when the program needs it, as it was left.
+        TSarvikInstrument& early = *f.Window->Waveset().Oscillators()[1]->Instruments()[150];
+        early.SetWave("Piano");
+        early.SetFileVolume(9);
+        QCOMPARE(StripOf(early).WaveEdit()->text(), QStringLiteral("Piano"));
+        QCOMPARE(StripOf(early).ValueLabel(InstrumentKnob::Volume)->text(), QStringLiteral("7%"));
+        QCOMPARE(ViewText(*f.Window), DocumentText(*f.Window));
+    }
+
     void theSampleChooserIsBuiltOncePerWavesetAndFillsTheStripItWasOpenedFor() {
         Fixture f;
         f.Window->EdtWaveset->setText(QStringLiteral("bank.sf2")); // as if typed
@@ -743,7 +786,9 @@ class EditorWindowTest : public QObject {
         QCOMPARE(added.NumberLabel()->text(), QStringLiteral("2"));
         QCoreApplication::processEvents(); // the box lays out its strips
         QVERIFY(added.isVisible());
-        QVERIFY(added.geometry().top() >= StripOf(*instruments[0]).geometry().bottom());
+        const TInstrumentStripView& above = StripOf(*instruments[0]);
+        QVERIFY(added.mapTo(box->Strips(), QPoint(0, 0)).y() >=
+                above.mapTo(box->Strips(), QPoint(0, above.height())).y());
         QVERIFY(box->Strips()->sizeHint().height() > heightBefore);
         QVERIFY(added.isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == added.Container());
