@@ -82,10 +82,6 @@ TFrmMain::TFrmMain(RegistryReader& registry, const std::filesystem::path& progra
     resize(986, 465);
     setAcceptDrops(true);
 
-    // The knobs of every document window draw from these pictures.
-    imglstSkin_ = CreateSkinImages(devicePixelRatioF(), this);
-    SetSkinImages(imglstSkin_);
-
     clientArea_ = new QMdiArea(this);
     clientArea_->setObjectName(QStringLiteral("ClientArea"));
     // Windows reaching beyond the visible area are reached by scrolling, as in the
@@ -489,7 +485,18 @@ void TFrmMain::OpenFiles(const QStringList& paths) {
     }
 }
 
+TDIBImageList* TFrmMain::ImglstSkin() {
+    // The knobs of every document window draw from these pictures, drawn when the
+    // first window needs them: the empty main window shows none.
+    if (!imglstSkin_) {
+        imglstSkin_ = CreateSkinImages(devicePixelRatioF(), this);
+        SetSkinImages(imglstSkin_);
+    }
+    return imglstSkin_;
+}
+
 TFrmBase* TFrmMain::CreateDocumentWindow() {
+    ImglstSkin();
     auto* document = new TFrmSarvikFile({Settings.InstallDir, &openDialog_});
     document->setWindowIcon(windowIcon());
     document->SetSaveCommand([this](TFrmBase& window) { return SaveDocument(window); });
@@ -776,7 +783,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 
 bool TFrmMain::event(QEvent* event) {
     // Moved to a screen with another scale: draw the skin again so knobs stay crisp.
-    if (event->type() == QEvent::ScreenChangeInternal) {
+    if (event->type() == QEvent::ScreenChangeInternal && imglstSkin_) {
         FillSkinImages(*imglstSkin_, devicePixelRatioF());
     }
     return QMainWindow::event(event);

@@ -35,7 +35,8 @@ class TFrmMain : public QMainWindow {
     FileDialogSettings& OpenDialog() { return openDialog_; }
     FileDialogSettings& SaveDialog() { return saveDialog_; }
     const QPixmap& BackgroundTile() const { return backgroundTile_; }
-    TDIBImageList* ImglstSkin() const { return imglstSkin_; }
+    // The skin, drawn at the first call.
+    TDIBImageList* ImglstSkin();
     TFrmBase* ActiveDocument() const;
     QList<TFrmBase*> Documents() const;
 
@@ -117,7 +118,7 @@ class TFrmMain : public QMainWindow {
     FileDialogSettings openDialog_;
     FileDialogSettings saveDialog_;
     QPixmap backgroundTile_;
-    TDIBImageList* imglstSkin_;
+    TDIBImageList* imglstSkin_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QActionGroup* windowListGroup_ = nullptr;

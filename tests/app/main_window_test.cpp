@@ -33,8 +33,9 @@ void MainWindowTest::showsItsTitleAndMenus() {
     Fixture f;
     QCOMPARE(f.Window->windowTitle(), QStringLiteral("Norvex Quillkit"));
     QCOMPARE(FrmMain, f.Window.get());
-    QCOMPARE(SkinImages(), f.Window->ImglstSkin());
-    QVERIFY(SkinImages() != nullptr);
+    TDIBImageList* skin = f.Window->ImglstSkin();
+    QVERIFY(skin != nullptr);
+    QCOMPARE(SkinImages(), skin);
     const QList<QAction*> menus = f.Window->menuBar()->actions();
     QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
