@@ -15,6 +15,7 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -253,6 +254,70 @@ void TStripSlot::Build() {
     if (build_) {
         const auto build = std::exchange(build_, nullptr);
         build(*this);
+        TakeTabPlace();
+    }
+}
+
+TInstrumentStripView* TStripSlot::Strip() const {
+    QLayoutItem* item = layout()->count() > 0 ? layout()->itemAt(0) : nullptr;
+    return item ? qobject_cast<TInstrumentStripView*>(item->widget()) : nullptr;
+}
+
+namespace {
+
+// The widgets of `strip` that take the focus, in the order they were made, which is
+// the strip's own Tab order (the toolkit's Tab order passes over the others).
+QList<QWidget*> FocusableIn(const QWidget* strip) {
+    QList<QWidget*> focusable;
+    for (QWidget* child : strip->findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus) {
+            focusable << child;
+        }
+    }
+    return focusable;
+}
+
+} // namespace
+
+void TStripSlot::TakeTabPlace() {
+    // A strip built later than its neighbours would come last in the Tab order: it
+    // goes after the nearest built strip above, or before the nearest one below.
+    TInstrumentStripView* strip = Strip();
+    QLayout* column = parentWidget() ? parentWidget()->layout() : nullptr;
+    const QList<QWidget*> own = strip ? FocusableIn(strip) : QList<QWidget*>();
+    if (own.isEmpty() || !column) {
+        return;
+    }
+    QWidget* after = nullptr;
+    const int index = column->indexOf(this);
+    for (int above = index - 1; above >= 0 && !after; --above) {
+        const auto* slot = qobject_cast<TStripSlot*>(column->itemAt(above)->widget());
+        if (TInstrumentStripView* built = slot ? slot->Strip() : nullptr) {
+            const QList<QWidget*> focusable = FocusableIn(built);
+            after = focusable.isEmpty() ? nullptr : focusable.back();
+        }
+    }
+    for (int below = index + 1; below < column->count() && !after; ++below) {
+        const auto* slot = qobject_cast<TStripSlot*>(column->itemAt(below)->widget());
+        if (TInstrumentStripView* built = slot ? slot->Strip() : nullptr) {
+            const QList<QWidget*> focusable = FocusableIn(built);
+            if (focusable.isEmpty()) {
+                continue;
+            }
+            after = focusable.front()->previousInFocusChain();
+            while (after != focusable.front() && after->focusPolicy() == Qt::NoFocus) {
+                after = after->previousInFocusChain();
+            }
+            if (after == focusable.front()) {
+                after = nullptr;
+            }
+        }
+    }
+    for (QWidget* widget : own) {
+        if (after) {
+            QWidget::setTabOrder(after, widget);
+        }
+        after = widget;
     }
 }
 
@@ -271,6 +336,7 @@ InstrumentStripHandle::InstrumentStripHandle(TSarvikInstrument& instrument, int 
             built_(*view);
         }
     });
+    slot_->setAccessibleName(QStringLiteral("Instrument %1").arg(number));
     // What the document will set, it sets from these: the knobs of a new strip.
     for (const InstrumentKnob knob : {InstrumentKnob::Hold, InstrumentKnob::Volume,
                                       InstrumentKnob::Blend, InstrumentKnob::Transpose}) {
@@ -291,16 +357,21 @@ TInstrumentStripView* InstrumentStripHandle::View() const {
 }
 
 void InstrumentStripHandle::SetKnobPosition(InstrumentKnob knob, std::int32_t position) {
+    // Clamped to the knob's range, and a change of it is a change of the instrument
+    // and of the document; a value the knob cannot show is never kept, even where the
+    // knob already stands at its end.
     if (view_) {
-        view_->Knob(knob)->SetPosition(position);
+        TDIBKnob& shown = *view_->Knob(knob);
+        shown.SetPosition(position);
+        if (InstrumentValue(*instrument_, knob) != shown.Position()) {
+            ApplyKnobPosition(*instrument_, knob, shown.Position());
+        }
         return;
     }
-    // As a knob of a built strip would: clamped to its range, and a change of it is
-    // a change of the instrument and of the document.
     const KnobKind& kind = KindOf(knob);
     const std::int32_t clamped = std::clamp(position, kind.Min, kind.Max);
     std::int32_t& held = knobs_[static_cast<std::size_t>(knob)];
-    if (clamped != held) {
+    if (clamped != held || InstrumentValue(*instrument_, knob) != clamped) {
         held = clamped;
         ApplyKnobPosition(*instrument_, knob, clamped);
     }
@@ -319,6 +390,9 @@ void InstrumentStripHandle::SetWaveText(const std::string& text) {
 
 void InstrumentStripHandle::SetNumber(std::int32_t number) {
     number_ = number;
+    if (slot_) {
+        slot_->setAccessibleName(QStringLiteral("Instrument %1").arg(number));
+    }
     if (view_) {
         view_->NumberLabel()->setText(QString::number(number));
         view_->NumberLabel()->adjustSize();

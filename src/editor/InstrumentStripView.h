@@ -83,8 +83,12 @@ class TStripSlot final : public QWidget {
     explicit TStripSlot(std::function<void(TStripSlot&)> build);
     void Build();
     bool Built() const { return !build_; }
+    // The strip once built, else nullptr.
+    TInstrumentStripView* Strip() const;
 
   private:
+    void TakeTabPlace();
+
     std::function<void(TStripSlot&)> build_;
 };
 

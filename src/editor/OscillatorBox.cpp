@@ -21,6 +21,15 @@ TOscillatorBox::TOscillatorBox(int tag, QWidget* parent) : QScrollArea(parent), 
     layout_->setAlignment(Qt::AlignTop);
     setWidget(strips_);
     viewport()->setAutoFillBackground(true);
+    // A strip deleted moves those below it up into view.
+    strips_->installEventFilter(this);
+}
+
+bool TOscillatorBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == strips_ && event->type() == QEvent::LayoutRequest && isVisible()) {
+        BuildStripsInView();
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 void TOscillatorBox::AppendStrip(TStripSlot* slot) {
@@ -33,7 +42,8 @@ void TOscillatorBox::AppendStrip(TStripSlot* slot) {
 }
 
 void TOscillatorBox::BuildStripsInView() {
-    // Every strip is as tall as the next, so where each lies needs no layout pass.
+    // Every strip is as tall as the next, with no margin or spacing between them, so
+    // where each lies needs no layout pass.
     const int top = verticalScrollBar()->value();
     const int first = std::max(0, top / StripHeight - 1);
     const int last = (top + viewport()->height()) / StripHeight + 1;

@@ -26,6 +26,7 @@ class TOscillatorBox : public QScrollArea {
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Builds the strips that lie in view, and one more above and below.

@@ -281,6 +281,33 @@ class EditorWindowTest : public QObject {
         QCOMPARE(view->document()->isUndoAvailable(), false);
     }
 
+    void aValueNoKnobCanShowIsNeverKept() {
+        Fixture f;
+        // Twice over the end: the second finds its knob already there.
+        WriteBytes(f.Host / "twice.txt", "waveset = bank.sf2\r\nosc = 0\r\ninstrument = bass\r\n"
+                                         "volume = 200\r\nvolume = 300\r\n");
+        QVERIFY(f.Window->LoadFromFile(f.Host / "twice.txt"));
+        QVERIFY(f.Window->Waveset().BuildText().find("volume = 128\r\n") != std::string::npos);
+        TSarvikInstrument& built = InstrumentAt(*f.Window, 0, 0);
+        StripOf(built); // and the same with its strip built
+        built.SetVolume(4000);
+        built.SetVolume(5000);
+        QCOMPARE(built.Volume(), 512);
+    }
+
+    void aCaretOnARewrittenLineKeepsItsPlace() {
+        Fixture f;
+        QPlainTextEdit* view = f.Window->MmoSarvikTxt;
+        const QTextBlock volume = view->document()->find(QStringLiteral("volume = 0")).block();
+        QVERIFY(volume.isValid());
+        QTextCursor caret(volume);
+        caret.setPosition(volume.position() + 4);
+        view->setTextCursor(caret);
+        StripOf(InstrumentAt(*f.Window, 0, 0)).Knob(InstrumentKnob::Volume)->SetPosition(400);
+        QCOMPARE(view->textCursor().block().text(), QStringLiteral("volume = 100"));
+        QCOMPARE(view->textCursor().positionInBlock(), 4);
+    }
+
     void loadingMovesNoFocusAndClampsWhatTheKnobsCannotShow() {
         Fixture f;
         WriteBytes(f.Host / "song.txt",
@@ -336,12 +363,58 @@ class EditorWindowTest : public QObject {
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
         QCoreApplication::processEvents();
         TSarvikInstrument& last = *f.Window->Waveset().Oscillators()[2]->Instruments().back();
-        const auto* handle = dynamic_cast<const InstrumentStripHandle*>(last.Panel());
-        QVERIFY(handle->Slot()->Built());
+        const auto slotOf = [](const TSarvikInstrument& instrument) {
+            return dynamic_cast<const InstrumentStripHandle*>(instrument.Panel())->Slot();
+        };
+        QVERIFY(slotOf(last)->Built());
         QVERIFY(built() < 2 * inView);
+
         QCOMPARE(StripOf(last).Knob(InstrumentKnob::Volume)->Position(), 128 * 4);
         QCOMPARE(StripOf(last).NumberLabel()->text(), QStringLiteral("200"));
         QVERIFY(!f.Window->IsModified()); // building strips changes nothing
+
+        // Back at the top, strips deleted there move those below into view, built.
+        box->verticalScrollBar()->setValue(0);
+        for (int deleted = 0; deleted < 3; ++deleted) {
+            f.Window->Waveset().Oscillators()[2]->Instruments()[1]->Delete();
+            QCoreApplication::processEvents();
+        }
+        for (const auto& instrument : f.Window->Waveset().Oscillators()[2]->Instruments()) {
+            const TStripSlot* slot = slotOf(*instrument);
+            if (slot->geometry().intersects(QRect(QPoint(0, 0), box->viewport()->size()))) {
+                QVERIFY2(slot->Built(), qPrintable(slot->accessibleName()));
+            }
+        }
+        // Tab goes down the column in its order, whatever order the strips were built in;
+        // a strip built after its neighbours shows the number the deletions gave it.
+        QCOMPARE(StripOf(*f.Window->Waveset().Oscillators()[2]->Instruments()[100])
+                     .NumberLabel()
+                     ->text(),
+                 QStringLiteral("101"));
+        QList<QWidget*> waves;
+        for (QWidget* at = f.Window->nextInFocusChain(); at != f.Window.get();
+             at = at->nextInFocusChain()) {
+            if (box->isAncestorOf(at) && at->accessibleName() == QLatin1String("Wave")) {
+                waves << at;
+            }
+        }
+        QList<QWidget*> inOrder;
+        for (const auto& instrument : f.Window->Waveset().Oscillators()[2]->Instruments()) {
+            if (slotOf(*instrument)->Built()) {
+                inOrder << StripOf(*instrument).WaveEdit();
+            }
+        }
+        const auto numbers = [](const QList<QWidget*>& edits) {
+            QStringList shown;
+            for (QWidget* edit : edits) {
+                shown << qobject_cast<TInstrumentStripView*>(edit->parentWidget()->parentWidget())
+                             ->NumberLabel()
+                             ->text();
+            }
+            return shown.join(u' ');
+        };
+        QCOMPARE(numbers(waves), numbers(inOrder));
+        QCOMPARE(StripOf(last).NumberLabel()->text(), QStringLiteral("197"));
 
         // One out of view is built when the program needs it, as it was left.
         TSarvikInstrument& early = *f.Window->Waveset().Oscillators()[1]->Instruments()[150];
