@@ -2,6 +2,7 @@
 // of 4 x 64 and 4 x 1024 instruments: a knob step of a strip seen from the Waveset
 // page (the text view showing), the same with the Oscillators page showing, and one
 // keystroke in the name.
+#include "LargeDocument.h"
 #include "app/Application.h"
 #include "controls/DIBImageList.h"
 #include "controls/DIBKnob.h"
@@ -29,17 +30,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::filesystem::path WriteFile(const std::filesystem::path& folder, int perOscillator) {
-    std::string text = "'Benchmark\r\n'---------\r\n\r\nwaveset = bench.sf2, 10, 20, 30\r\n\r\n";
-    for (int osc = 0; osc < 4; ++osc) {
-        text += "osc = " + std::to_string(osc) + "\r\n";
-        for (int i = 0; i < perOscillator; ++i) {
-            text += "instrument = Wave " + std::to_string(i) +
-                    "\r\ntranspose = " + std::to_string(i % 49 - 24) +
-                    "\r\nhold = " + std::to_string(i * 37 % 10000) +
-                    "\r\nblend = " + std::to_string(i * 11 % 10000) +
-                    "\r\nvolume = " + std::to_string(i % 129) + "\r\nreserved = 0, 0\r\n\r\n";
-        }
-    }
+    const std::string text = LargeSarvikText(perOscillator);
     const auto path = folder / ("edit-" + std::to_string(perOscillator) + ".txt");
     std::ofstream(path, std::ios::binary) << text;
     return path;

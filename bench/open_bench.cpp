@@ -1,6 +1,7 @@
 // Times opening a Sarvik file with many instruments until its window is on the screen,
 // and then the first switch to its Oscillators page, offscreen unless a display or
 // QT_QPA_PLATFORM is set.
+#include "LargeDocument.h"
 #include "app/Application.h"
 #include "app/Main.h"
 #include "editor/SarvikFileFrm.h"
@@ -35,17 +36,7 @@ class NoRegistry : public RegistryReader {
 };
 
 std::filesystem::path WriteFile(int instrumentsPerOscillator) {
-    std::string text = "'Benchmark\r\n'---------\r\n\r\nwaveset = bench.sf2, 10, 20, 30\r\n\r\n";
-    for (int osc = 0; osc < 4; ++osc) {
-        text += "osc = " + std::to_string(osc) + "\r\n";
-        for (int i = 0; i < instrumentsPerOscillator; ++i) {
-            text += "instrument = Wave " + std::to_string(i) +
-                    "\r\ntranspose = " + std::to_string(i % 49 - 24) +
-                    "\r\nhold = " + std::to_string(i * 37 % 10000) +
-                    "\r\nblend = " + std::to_string(i * 11 % 10000) +
-                    "\r\nvolume = " + std::to_string(i % 129) + "\r\nreserved = 0, 0\r\n\r\n";
-        }
-    }
+    const std::string text = LargeSarvikText(instrumentsPerOscillator);
     const auto path = std::filesystem::temp_directory_path() /
                       ("quillkit-open-bench-" + std::to_string(instrumentsPerOscillator) + ".txt");
     std::ofstream(path, std::ios::binary) << text;
