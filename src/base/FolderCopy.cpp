@@ -1,5 +1,6 @@
 #include "base/FolderCopy.h"
 
+#include "base/NativeFiles.h"
 #include "base/TextFile.h"
 #include "base/TextRules.h"
 
@@ -77,21 +78,15 @@ std::string Utf8Name(const fs::path& path) {
     return std::string(name.begin(), name.end());
 }
 
-// An entry of `folder` whose name is `name` with ASCII letters folded, as wavesets are
-// found: another letter case would be a second file of the same name.
+// The entry of `folder` that `name` names, as wavesets are found: another letter case
+// would be a second file of the same name.
 fs::path EntryNamed(const fs::path& folder, const fs::path& name) {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(folder / name, ec))) {
         return folder / name;
     }
-    const std::string wanted = AsciiLower(Utf8Name(name));
-    for (fs::directory_iterator entries(folder, ec); !ec && entries != fs::directory_iterator();
-         entries.increment(ec)) {
-        if (AsciiLower(Utf8Name(entries->path())) == wanted) {
-            return entries->path();
-        }
-    }
-    return folder / name;
+    const std::optional<std::string> match = CaselessEntry(folder, Utf8Name(name));
+    return match ? folder / fs::path(std::u8string(match->begin(), match->end())) : folder / name;
 }
 
 // Moves `from` to `to`, failing rather than replacing a file that has come there since.
@@ -120,6 +115,20 @@ bool MoveWithoutReplacing(const fs::path& from, const fs::path& to, std::error_c
 }
 
 } // namespace
+
+std::optional<std::string> CaselessEntry(const fs::path& folder, std::string_view name) {
+    const std::string wanted = AsciiLower(name);
+    std::optional<std::string> best;
+    std::error_code ec;
+    fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, ec);
+    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
+        std::string candidate = Utf8Name(entries->path());
+        if (AsciiLower(candidate) == wanted && (!best || candidate < *best)) {
+            best = std::move(candidate);
+        }
+    }
+    return best;
+}
 
 std::optional<fs::path> PathInsideFolder(const fs::path& folder, const fs::path& file) {
     std::error_code ec;
@@ -156,7 +165,7 @@ CopyResult CopyIntoFolder(const fs::path& file, const fs::path& folder, bool rep
         CopyFailed(file, target, ec ? ec : std::make_error_code(std::errc::io_error));
     }
     if (occupied) {
-        fs::rename(temporary, target, ec); // replacing what was asked about
+        ec = RenameReplacing(temporary, target); // replacing what was asked about
     } else {
         MoveWithoutReplacing(temporary, target, ec);
     }

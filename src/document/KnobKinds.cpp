@@ -33,36 +33,31 @@ std::int32_t PositionOfFileValue(const KnobKind& kind, std::int32_t value) {
     return SaturatedMultiply(value, kind.FileFactor);
 }
 
-std::string ReadoutText(const KnobKind& kind, std::int32_t position) {
-    std::string text;
+std::int32_t ReadoutNumber(const KnobKind& kind, std::int32_t position) {
     switch (kind.Readout) {
     case KnobReadout::Percent:
-        AppendInteger(text, StepPercent(position, kind.ReadoutSteps, kind.Range()));
-        text += '%';
-        break;
+        return StepPercent(position, kind.ReadoutSteps, kind.Range());
     case KnobReadout::Milliseconds:
-        AppendInteger(text, SquareLawValue(position, kind.Range(), kind.FileFactor));
-        text += " ms";
-        break;
+        return SquareLawValue(position, kind.Range(), kind.FileFactor);
     case KnobReadout::Semitones:
-        // The semitone the file gets: truncated toward zero, never rounded.
-        AppendInteger(text, position / (kind.Range() / kind.ReadoutSteps));
         break;
+    }
+    // The semitone the file gets: truncated toward zero, never rounded.
+    return position / (kind.Range() / kind.ReadoutSteps);
+}
+
+std::string ReadoutText(const KnobKind& kind, std::int32_t position) {
+    std::string text;
+    AppendInteger(text, ReadoutNumber(kind, position));
+    if (kind.Readout == KnobReadout::Percent) {
+        text += '%';
+    } else if (kind.Readout == KnobReadout::Milliseconds) {
+        text += " ms";
     }
     return text;
 }
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::string_view UnitOf(KnobReadout readout) {
     switch (readout) {
@@ -79,11 +74,11 @@ std::string_view UnitOf(KnobReadout readout) {
 } // namespace
 
 std::optional<std::int32_t> PositionOfReadout(const KnobKind& kind, std::string_view text) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     const std::string_view unit = UnitOf(kind.Readout);
     if (!unit.empty() && text.size() >= unit.size() &&
-        AsciiLower(std::string(text.substr(text.size() - unit.size()))) == unit) {
-        text = Trimmed(text.substr(0, text.size() - unit.size()));
+        EqualsIgnoringAsciiCase(text.substr(text.size() - unit.size()), unit)) {
+        text = TrimBlanks(text.substr(0, text.size() - unit.size()));
     }
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {

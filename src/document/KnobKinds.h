@@ -51,8 +51,10 @@ const KnobKind& KindOf(InstrumentKnob knob);
 std::int32_t FileValue(const KnobKind& kind, std::int32_t position);
 std::int32_t PositionOfFileValue(const KnobKind& kind, std::int32_t value);
 
-// What the knob's label shows at `position`: "45%", "250 ms", "-12".
+// What the knob's label shows at `position`: "45%", "250 ms", "-12"; and its number
+// alone, in the read-out's unit.
 std::string ReadoutText(const KnobKind& kind, std::int32_t position);
+std::int32_t ReadoutNumber(const KnobKind& kind, std::int32_t position);
 
 // The position for a value typed in the read-out's unit: a whole number, which the
 // unit may follow ("45", "45 %", "250ms", "-12"). A value beyond the knob's range

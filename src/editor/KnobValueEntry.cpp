@@ -26,14 +26,8 @@ void KnobValueEntry::Open(const QString& text) {
     field_ = field;
     field->setAccessibleName(knob_.accessibleName() + QStringLiteral(" value"));
     field->setToolTip(QStringLiteral("Enter applies, Escape cancels"));
-    QString shown = text;
-    if (shown.isEmpty()) {
-        // The number of the read-out, without its unit.
-        shown = QString::fromStdString(ReadoutText(kind_, knob_.Position()));
-        shown.remove(QLatin1Char('%'));
-        shown.remove(QStringLiteral(" ms"));
-    }
-    field->setText(shown);
+    // The number of the read-out, without its unit.
+    field->setText(text.isEmpty() ? QString::number(ReadoutNumber(kind_, knob_.Position())) : text);
     if (text.isEmpty()) {
         field->selectAll();
     }

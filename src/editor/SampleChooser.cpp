@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,10 +50,13 @@ TSampleChooser::TSampleChooser(QWidget* parent) : QFrame(parent, Qt::Popup) {
             [this](const QModelIndex& index) { Choose(index.row()); });
 }
 
-void TSampleChooser::SetCaptions(QStringList captions) {
-    filter_->blockSignals(true);
+void TSampleChooser::ClearFilterField() {
+    const QSignalBlocker quiet(filter_);
     filter_->clear();
-    filter_->blockSignals(false);
+}
+
+void TSampleChooser::SetCaptions(QStringList captions) {
+    ClearFilterField(); // the model shows every entry of the new list
     // The longest caption, measured once, sets the width.
     const auto longest =
         std::max_element(captions.begin(), captions.end(),
@@ -75,9 +79,7 @@ void TSampleChooser::mousePressEvent(QMouseEvent* event) {
 void TSampleChooser::Open(const QRect& anchor, int current) {
     anchor_ = anchor;
     // Each opening starts from the whole list.
-    filter_->blockSignals(true);
-    filter_->clear();
-    filter_->blockSignals(false);
+    ClearFilterField();
     model_->SetFilter(QString());
     PlaceAt(anchor);
     show();

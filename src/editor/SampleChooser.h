@@ -39,6 +39,8 @@ class TSampleChooser final : public QFrame {
 
   private:
     void Filter(const QString& text);
+    // Empties the field without filtering: the caller sets the list's filter.
+    void ClearFilterField();
     void Choose(int row);
     void PlaceAt(const QRect& anchor);
 

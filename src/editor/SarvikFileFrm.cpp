@@ -361,13 +361,19 @@ void TFrmSarvikFile::WavesetModified() {
 void TFrmSarvikFile::TabSarvikWavesetShow() {
     // Showing the page refreshes labels and view but is no change of the document.
     for (TDIBKnob* knob : {KnbSarvikReverb, KnbSarvikChorus, KnbSarvikDelay}) {
-        QLabel* label = knob == KnbSarvikReverb   ? LblSarvikReverb
-                        : knob == KnbSarvikChorus ? LblSarvikChorus
-                                                  : LblSarvikDelay;
-        label->setText(QString::fromStdString(ReadoutText(EffectKnob, knob->Position())));
-        label->adjustSize();
+        ShowEffectReadout(knob);
     }
     ShowText(waveset_->BuildText());
+}
+
+void TFrmSarvikFile::ShowEffectReadout(TDIBKnob* knob) {
+    QLabel* label = knob == KnbSarvikChorus   ? LblSarvikChorus
+                    : knob == KnbSarvikReverb ? LblSarvikReverb
+                                              : LblSarvikDelay;
+    const QString readout = QString::fromStdString(ReadoutText(EffectKnob, knob->Position()));
+    label->setText(readout);
+    label->adjustSize();
+    knob->setToolTip(knob->accessibleName() + QStringLiteral(": ") + readout);
 }
 
 void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
@@ -378,13 +384,7 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
     if (DIBContainer2->parentWidget()->parentWidget() && !document.IsUpdating()) {
         DIBContainer2->setFocus();
     }
-    QLabel* label = knob == KnbSarvikChorus   ? LblSarvikChorus
-                    : knob == KnbSarvikReverb ? LblSarvikReverb
-                                              : LblSarvikDelay;
-    const QString readout = QString::fromStdString(ReadoutText(EffectKnob, knob->Position()));
-    label->setText(readout);
-    label->adjustSize();
-    knob->setToolTip(knob->accessibleName() + QStringLiteral(": ") + readout);
+    ShowEffectReadout(knob);
     if (knob == KnbSarvikChorus) {
         document.SetChorus(knob->Position());
     } else if (knob == KnbSarvikReverb) {
@@ -481,8 +481,7 @@ bool TFrmSarvikFile::OfferCopyIntoSamples(const std::filesystem::path& chosen,
         return false;
     }
     try {
-        CopyResult copied = CopyIntoFolder(chosen, samples, false);
-        if (copied == CopyResult::DifferentFileThere) {
+        if (CopyIntoFolder(chosen, samples, false) == CopyResult::DifferentFileThere) {
             const MessageAnswer replace = AppPrompts().Message(
                 {QStringLiteral("The Samples folder already holds a different file named %1. "
                                 "Replace it?")
@@ -492,7 +491,7 @@ bool TFrmSarvikFile::OfferCopyIntoSamples(const std::filesystem::path& chosen,
             if (replace != MessageAnswer::Yes) {
                 return false;
             }
-            copied = CopyIntoFolder(chosen, samples, true);
+            CopyIntoFolder(chosen, samples, true);
         }
     } catch (const FileError& error) {
         AppPrompts().Message({QString::fromLocal8Bit(error.what()),

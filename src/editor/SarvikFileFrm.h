@@ -117,6 +117,8 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
 
     void TabSarvikWavesetShow();
     void EffectKnobChange(TDIBKnob* knob);
+    // The knob's value label and tip.
+    void ShowEffectReadout(TDIBKnob* knob);
     void EdtWavesetChange();
     void EdtWavesetNameChange();
     void MmoSarvikWavesetNotesChange();

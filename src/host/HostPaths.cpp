@@ -1,6 +1,7 @@
 #include "host/HostPaths.h"
 
-#include "base/TextRules.h"
+#include "base/FolderCopy.h"
+
 #include "base/Windows1252.h"
 
 #include <string>
@@ -19,22 +20,6 @@ bool Exists(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// The entry of `directory` whose name equals `name` with ASCII letters folded;
-// the smallest such name in byte order, or nothing.
-std::optional<std::string> CaselessMatch(const fs::path& directory, const std::string& name) {
-    const std::string wanted = AsciiLower(name);
-    std::optional<std::string> best;
-    std::error_code ec;
-    fs::directory_iterator entries(directory.empty() ? fs::path(".") : directory, ec);
-    for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
-        std::string candidate = entries->path().filename().string();
-        if (AsciiLower(candidate) == wanted && (!best || candidate < *best)) {
-            best = std::move(candidate);
-        }
-    }
-    return best;
-}
-
 } // namespace
 
 fs::path AppendMatchingComponents(fs::path base, std::string_view relativeUtf8) {
@@ -48,7 +33,7 @@ fs::path AppendMatchingComponents(fs::path base, std::string_view relativeUtf8) 
         if (!component.empty()) {
             fs::path next = base / component;
             if (!Exists(next) && component != "." && component != "..") {
-                if (const std::optional<std::string> match = CaselessMatch(base, component)) {
+                if (const std::optional<std::string> match = CaselessEntry(base, component)) {
                     next = base / *match;
                 }
             }
