@@ -1,17 +1,20 @@
 // Times one edit until the window has caught up (the text view included), on documents
 // of 4 x 64 and 4 x 1024 instruments: a knob step of a strip seen from the Waveset
-// page (the text view showing), the same with the Oscillators page showing, and one
-// keystroke in the name.
+// page (the text view showing), the same with the Oscillators page showing, one step of
+// a mouse drag of that knob, and one keystroke in the name, the notes and a wave field.
 #include "LargeDocument.h"
 #include "app/Application.h"
+#include "controls/DIBEdit.h"
 #include "controls/DIBImageList.h"
 #include "controls/DIBKnob.h"
 #include "controls/SkinImages.h"
 #include "editor/InstrumentStripView.h"
 #include "editor/NameEdit.h"
+#include "editor/NotesMemo.h"
 #include "editor/SarvikFileFrm.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTabWidget>
 #include <QTest>
 
@@ -46,6 +49,38 @@ double MedianMs(int runs, const std::function<void(int)>& edit) {
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// One character typed and one taken back, in turns, in a field that has the focus.
+double KeystrokeMs(QWidget* field) {
+    field->setFocus();
+    QCoreApplication::processEvents();
+    return MedianMs(
+        21, [&](int run) { QTest::keyClick(field, run % 2 ? Qt::Key_Backspace : Qt::Key_A); });
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Mouse moves of one drag, 4 pixels above and below the press point in turns: each
+// move is a step, whether the knob holds the cursor at the press point or not.
+// Negative when a move left the knob where it was, so that no figure times nothing.
+double DragStepMs(TDIBKnob& knob) {
+    const QPoint press = knob.rect().center();
+    SendMouse(&knob, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    QPoint at = press;
+    bool everyMoveTurned = true;
+    const double step = MedianMs(21, [&](int run) {
+        const int before = knob.Position();
+        at = press + QPoint(0, run % 2 ? 4 : -4);
+        SendMouse(&knob, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        everyMoveTurned = everyMoveTurned && knob.Position() != before;
+    });
+    SendMouse(&knob, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    return everyMoveTurned ? step : -1;
 }
 
 } // namespace
@@ -84,15 +119,23 @@ int main(int argc, char** argv) {
         window.PagesSarvik->setCurrentWidget(window.TabSarvikOsc);
         QCoreApplication::processEvents();
         const double stripsShown = MedianMs(21, knobStep);
+        const double dragStep = DragStepMs(*volume);
+        if (dragStep < 0) {
+            std::fprintf(stderr, "a drag step did not turn the knob\n");
+            return 1;
+        }
+        TDIBEdit* wave = handle->View()->WaveEdit();
+        wave->setFocus();
+        const double waveKeystroke = KeystrokeMs(wave);
         window.PagesSarvik->setCurrentWidget(window.TabSarvikWaveset);
         QCoreApplication::processEvents();
-        window.EdtWavesetName->setFocus();
-        const double keystroke = MedianMs(21, [&](int run) {
-            QTest::keyClick(window.EdtWavesetName, run % 2 ? Qt::Key_Backspace : Qt::Key_A);
-        });
+        const double nameKeystroke = KeystrokeMs(window.EdtWavesetName);
+        const double notesKeystroke = KeystrokeMs(window.MmoSarvikWavesetNotes);
         std::printf("4 x %d: knob step %.2f ms with the text view showing, %.2f ms with the "
-                    "strips showing; name keystroke %.2f ms (medians of 21; target: under 16 ms)\n",
-                    instruments, textShown, stripsShown, keystroke);
+                    "strips showing; drag step %.2f ms; keystroke in the name %.2f ms, the "
+                    "notes %.2f ms, a wave field %.2f ms (medians of 21; target: under 16 ms)\n",
+                    instruments, textShown, stripsShown, dragStep, nameKeystroke, notesKeystroke,
+                    waveKeystroke);
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
