@@ -36,6 +36,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QUndoGroup>
 #include <QUrl>
 
 TFrmMain* FrmMain = nullptr;
@@ -159,6 +160,16 @@ void TFrmMain::CreateActions() {
     ActOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
+    // Their texts name the step: "Undo Volume", "Redo Delete Instrument".
+    undoGroup_ = new QUndoGroup(this);
+    ActUndo = undoGroup_->createUndoAction(this, QStringLiteral("Undo"));
+    ActUndo->setObjectName(QStringLiteral("ActUndo"));
+    ActUndo->setShortcuts(QKeySequence::Undo);
+    ActRedo = undoGroup_->createRedoAction(this, QStringLiteral("Redo"));
+    ActRedo->setObjectName(QStringLiteral("ActRedo"));
+    ActRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     ActClose = new QAction(QStringLiteral("Close"), this);
     ActClose->setObjectName(QStringLiteral("ActClose"));
     ActClose->setShortcuts(QKeySequence::Close);
@@ -199,6 +210,11 @@ void TFrmMain::CreateMenus() {
     connect(recentFilesMenu_, &QMenu::aboutToShow, this, &TFrmMain::UpdateRecentFilesMenu);
     UpdateRecentFilesMenu();
     file->addAction(ActClose);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    edit->addAction(ActUndo);
+    edit->addAction(ActRedo);
 
     // Kept for the skins the host may offer one day; there is only the default.
     QMenu* skin = menuBar()->addMenu(QStringLiteral("Skin"));
@@ -321,6 +337,8 @@ QList<TFrmBase*> TFrmMain::Documents() const {
 
 void TFrmMain::UpdateSaveActions() {
     TFrmBase* document = ActiveDocument();
+    // Undo and Redo follow the active document window.
+    undoGroup_->setActiveStack(document ? document->UndoStack() : nullptr);
     ActSave->setEnabled(document != nullptr);
     ActSaveAs->setEnabled(document != nullptr);
     ActClose->setEnabled(document != nullptr);
@@ -500,6 +518,9 @@ TFrmBase* TFrmMain::CreateDocumentWindow() {
     auto* document = new TFrmSarvikFile({Settings.InstallDir, &openDialog_});
     document->setWindowIcon(windowIcon());
     document->SetSaveCommand([this](TFrmBase& window) { return SaveDocument(window); });
+    if (QUndoStack* history = document->UndoStack()) {
+        undoGroup_->addStack(history);
+    }
     QMdiSubWindow* window = clientArea_->addSubWindow(document);
     window->setWindowIcon(windowIcon());
     // The caption follows the document; the path in the status bar follows too.

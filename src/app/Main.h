@@ -14,6 +14,7 @@ class QFileSystemWatcher;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QUndoGroup;
 class QMdiSubWindow;
 class RegistryReader;
 class TDIBImageList;
@@ -75,6 +76,8 @@ class TFrmMain : public QMainWindow {
     TQdAction* ActWindowTile;
     TQdAction* ActWindowMinimizeAll;
     TQdAction* ActWindowArrangeIcons;
+    QAction* ActUndo;
+    QAction* ActRedo;
     QAction* ActClose;
     QAction* ActClearRecentFiles;
     QAction* ActWindowNext;
@@ -115,6 +118,7 @@ class TFrmMain : public QMainWindow {
     void ActWindowArrangeIconsExecute();
 
     QMdiArea* clientArea_;
+    QUndoGroup* undoGroup_ = nullptr;
     FileDialogSettings openDialog_;
     FileDialogSettings saveDialog_;
     QPixmap backgroundTile_;

@@ -2,6 +2,8 @@
 
 #include "document/SarvikWaveset.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 TSarvikOscillator::TSarvikOscillator(TSarvikWaveset& waveset, int box)
@@ -14,10 +16,20 @@ TSarvikOscillator::~TSarvikOscillator() {
 }
 
 TSarvikInstrument& TSarvikOscillator::AddInstrument() {
+    return InsertInstrument(static_cast<std::int32_t>(instruments_.size()));
+}
+
+TSarvikInstrument& TSarvikOscillator::InsertInstrument(std::int32_t index) {
+    const auto place = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(index, 0, static_cast<std::int32_t>(instruments_.size())));
     auto owned = std::make_unique<TSarvikInstrument>(*this);
     TSarvikInstrument& instrument = *owned;
-    instruments_.push_back(std::move(owned));
-    instrument.index_ = static_cast<std::int32_t>(instruments_.size()) - 1;
+    instruments_.insert(instruments_.begin() + static_cast<std::ptrdiff_t>(place),
+                        std::move(owned));
+    instrument.index_ = static_cast<std::int32_t>(place);
+    for (std::size_t below = place + 1; below < instruments_.size(); ++below) {
+        instruments_[below]->SetIndex(static_cast<std::int32_t>(below));
+    }
 
     // A new strip's knobs start at 0, which is what the instrument already holds;
     // a window or not, the document has changed.

@@ -25,6 +25,10 @@ class TSarvikOscillator {
     int Box() const { return box_; }
 
     TSarvikInstrument& AddInstrument();
+    // A new instrument at `index` (clamped to the list), its strip at that place in the
+    // box, the instruments below it renumbered; as AddInstrument, it gets the waveset's
+    // first entry.
+    TSarvikInstrument& InsertInstrument(std::int32_t index);
     void DeleteInstrument(std::int32_t index);
     void ClearInstruments();
     void RenumberInstruments();

@@ -143,8 +143,23 @@ void TSarvikWaveset::SetWavesetFile(const std::string& value) {
             form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
         }
     }
-    RebuildSamples();
+    RebuildSamples(true);
     // Shown once the empty waves have their first entry, so the view is what Save writes.
+    if (!IsUpdating()) {
+        RefreshPreview();
+    }
+}
+
+void TSarvikWaveset::RestoreWavesetFile(const std::string& value) {
+    wavesetFile_ = value;
+    SetModified(true);
+    {
+        UpdateGuard updating(*this);
+        if (form_ && form_->FieldText(SarvikField::Waveset) != wavesetFile_) {
+            form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
+        }
+    }
+    RebuildSamples(false);
     if (!IsUpdating()) {
         RefreshPreview();
     }

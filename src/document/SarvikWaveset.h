@@ -91,6 +91,10 @@ class TSarvikWaveset {
     void SetWavesetName(const std::string& value);
     void SetNotes(const std::string& value);
     void SetWavesetFile(const std::string& value);
+    // Puts back a waveset file an edit had replaced: its entries are listed again, but
+    // no wave is filled in and the name stays; what the edit changed of those is put
+    // back on its own.
+    void RestoreWavesetFile(const std::string& value);
 
     std::int32_t FileReverb() const;
     std::int32_t FileChorus() const;
@@ -100,6 +104,8 @@ class TSarvikWaveset {
     void SetFileDelay(std::int32_t value);
 
     void RefreshPreview();
+    // Tells the window what Modified is, also when it was set while updating.
+    void NotifyModified();
     // Makes this a new, empty document without unsaved changes; FileName stays.
     void Clear();
     TSarvikOscillator& AddOscillator(int box);
@@ -131,10 +137,9 @@ class TSarvikWaveset {
   private:
     template <typename Source>
     bool ParseFrom(const Source& source);
-    void NotifyModified();
     // Why the chooser has nothing to list, naming the path looked up.
     std::string NoSamplesDetail() const;
-    void RebuildSamples();
+    void RebuildSamples(bool fillEmptyWaves);
 
     std::filesystem::path installDir_;
     std::string wavesetFile_;

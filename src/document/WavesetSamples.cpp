@@ -10,8 +10,8 @@
 #include <vector>
 
 // Lists the entries of the waveset file, which always lies in the host's Samples
-// folder, and gives every instrument without a wave the first of them.
-void TSarvikWaveset::RebuildSamples() {
+// folder, and gives every instrument without a wave the first of them when asked to.
+void TSarvikWaveset::RebuildSamples(bool fillEmptyWaves) {
     // Outside a load every choice is found and read afresh.
     WavesetCache fresh(installDir_);
     WavesetCache& listings = listings_ ? *listings_ : fresh;
@@ -47,7 +47,7 @@ void TSarvikWaveset::RebuildSamples() {
     }
     for (const auto& oscillator : oscillators_) {
         for (const auto& instrument : oscillator->Instruments()) {
-            if (instrument->Wave().empty() && !samples_.empty()) {
+            if (fillEmptyWaves && instrument->Wave().empty() && !samples_.empty()) {
                 instrument->SetWave(samples_.front());
             } else {
                 // Another waveset judges the same name afresh.

@@ -131,6 +131,9 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     Highlighted(*knob);
     knobs_[Index(kind)] = knob;
     connect(knob, &TCustomDIBKnob::OnChange, this, [this, kind] { KnobChanged(kind); });
+    // First the end of the gesture, so that a reset by the press is a step of its own.
+    connect(knob, &TCustomDIBControl::OnMouseDown, this, &TInstrumentStripView::KnobGestureEnded);
+    connect(knob, &TCustomDIBControl::OnMouseUp, this, &TInstrumentStripView::KnobGestureEnded);
     connect(knob, &TCustomDIBControl::OnMouseDown, this,
             [knob] { KnobPressReset::Instance().Press(*knob); });
     ShowReadout(kind);
@@ -158,11 +161,17 @@ void TInstrumentStripView::ShowReadout(InstrumentKnob kind) {
 }
 
 void TInstrumentStripView::KnobChanged(InstrumentKnob kind) {
-    if (parentWidget() && !Document().IsUpdating()) {
+    // A knob that has the focus keeps it: moving it through the container and back
+    // would end the run of keys in progress.
+    if (parentWidget() && !Document().IsUpdating() && !knobs_[Index(kind)]->hasFocus()) {
         container_->setFocus();
     }
     ShowReadout(kind);
+    const std::int32_t before = InstrumentValue(*instrument_, kind);
     ApplyKnobPosition(*instrument_, kind, knobs_[Index(kind)]->Position());
+    if (!Document().IsUpdating()) {
+        emit KnobTurned(*instrument_, kind, before, knobs_[Index(kind)]->Dragging());
+    }
 }
 
 std::int32_t InstrumentValue(const TSarvikInstrument& instrument, InstrumentKnob knob) {
@@ -221,11 +230,13 @@ void TInstrumentStripView::WaveEdited() {
     if (wave == instrument_->Wave()) {
         return; // the document wrote it
     }
+    const std::string before = instrument_->Wave();
     instrument_->SetWave(wave);
     // A typed wave name is a change like any other: it must not be lost on closing.
     TSarvikWaveset& document = Document();
     document.SetModified(true);
     document.RefreshPreview();
+    emit WaveChanged(*instrument_, before);
 }
 
 TSarvikWaveset& TInstrumentStripView::Document() const {

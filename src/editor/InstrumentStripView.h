@@ -53,6 +53,13 @@ class TInstrumentStripView : public QWidget {
   signals:
     // The strip's menu is asked for at `globalPosition`.
     void PopupRequested(TInstrumentStripView* strip, QPoint globalPosition);
+    // The user turned `knob` from `before` to where the instrument now holds it.
+    void KnobTurned(TSarvikInstrument& instrument, InstrumentKnob knob, std::int32_t before,
+                    bool dragging);
+    // The user changed the wave in the field, from `before`.
+    void WaveChanged(TSarvikInstrument& instrument, const std::string& before);
+    // A knob was pressed or let go: whatever gesture ran is over.
+    void KnobGestureEnded();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -32,8 +32,8 @@ bool TOscillatorBox::eventFilter(QObject* watched, QEvent* event) {
     return QScrollArea::eventFilter(watched, event);
 }
 
-void TOscillatorBox::AppendStrip(TStripSlot* slot) {
-    layout_->addWidget(slot);
+void TOscillatorBox::PlaceStrip(TStripSlot* slot, int index) {
+    layout_->insertWidget(std::clamp(index, 0, layout_->count()), slot);
     // Shown now rather than at the next turn of the event loop, so it can take the focus.
     slot->show();
     if (isVisible()) {

@@ -14,9 +14,9 @@ class TOscillatorBox : public QScrollArea {
 
     int Tag() const { return tag_; }
     QWidget* Strips() const { return strips_; }
-    // Places `slot` below every strip already there; strips are built as they come
-    // into view.
-    void AppendStrip(TStripSlot* slot);
+    // Places `slot` at `index` among the strips there (past the last: below them all);
+    // strips are built as they come into view.
+    void PlaceStrip(TStripSlot* slot, int index);
 
   signals:
     void PopupRequested(TOscillatorBox* box, QPoint globalPosition);

@@ -11,6 +11,8 @@
 #include "document/KnobKinds.h"
 #include "document/NotesWrap.h"
 #include "document/SampleCaptions.h"
+#include "editor/DocumentUndoKeys.h"
+#include "editor/EditHistory.h"
 #include "editor/InstrumentStripView.h"
 #include "editor/KnobPressReset.h"
 #include "editor/KnobValueEntry.h"
@@ -37,6 +39,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -111,6 +114,11 @@ TFrmSarvikFile::TFrmSarvikFile(SarvikFileServices services, QWidget* parent)
 
     waveset_ = std::make_unique<TSarvikWaveset>(this, std::move(services.InstallDir));
     waveset_->SetOnModified([this](TSarvikWaveset&) { WavesetModified(); });
+    history_ = std::make_unique<TEditHistory>(*waveset_, nullptr);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{EdtWaveset, EdtWavesetName, MmoSarvikWavesetNotes}) {
+        DocumentUndoKeys::Attach(*field, *history_->Stack());
+    }
     FormCreate();
     PagesSarvik->setCurrentWidget(TabSarvikWaveset);
     waveset_->SetPreview(this);
@@ -123,6 +131,7 @@ QSize TFrmSarvikFile::DesignSize() {
 
 // The document goes first: its strips stand in this window's scroll boxes.
 TFrmSarvikFile::~TFrmSarvikFile() {
+    history_.reset();
     waveset_.reset();
 }
 
@@ -240,6 +249,14 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
     SetColor(valueLabel, QPalette::WindowText, ValueLabelColor);
     connect(knob, &TCustomDIBKnob::OnChange, this,
             [this, knob] { RunGuarded([this, knob] { EffectKnobChange(knob); }); });
+    // First the end of the gesture, so that a reset by the press is a step of its own.
+    for (const auto signal : {&TCustomDIBControl::OnMouseDown, &TCustomDIBControl::OnMouseUp}) {
+        connect(knob, signal, this, [this] {
+            if (history_) {
+                history_->EndGesture();
+            }
+        });
+    }
     connect(knob, &TCustomDIBControl::OnMouseDown, this,
             [knob] { KnobPressReset::Instance().Press(*knob); });
     KnobValueEntry::Attach(*knob, EffectKnob);
@@ -331,7 +348,11 @@ bool TFrmSarvikFile::CanSave(bool reportProblem, bool focusProblem) {
 }
 
 bool TFrmSarvikFile::SaveToFile(const std::filesystem::path& fileName) {
-    return waveset_->SaveToFile(fileName);
+    const bool saved = waveset_->SaveToFile(fileName);
+    if (saved) {
+        history_->MarkSaved();
+    }
+    return saved;
 }
 
 std::string TFrmSarvikFile::SaveRemark() const {
@@ -339,11 +360,20 @@ std::string TFrmSarvikFile::SaveRemark() const {
 }
 
 bool TFrmSarvikFile::LoadFromFile(const std::filesystem::path& fileName) {
-    return waveset_->LoadFromFile(fileName);
+    const bool loaded = waveset_->LoadFromFile(fileName);
+    if (loaded) {
+        history_->Reset();
+    }
+    return loaded;
 }
 
 void TFrmSarvikFile::NewFile() {
     waveset_->Clear();
+    history_->Reset();
+}
+
+QUndoStack* TFrmSarvikFile::UndoStack() const {
+    return history_->Stack();
 }
 
 bool TFrmSarvikFile::IsModified() const {
@@ -381,32 +411,47 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
         return; // the knobs are set up before the document exists
     }
     TSarvikWaveset& document = *waveset_;
-    if (DIBContainer2->parentWidget()->parentWidget() && !document.IsUpdating()) {
+    // A knob that has the focus keeps it, as in the strips.
+    if (DIBContainer2->parentWidget()->parentWidget() && !document.IsUpdating() &&
+        !knob->hasFocus()) {
         DIBContainer2->setFocus();
     }
     ShowEffectReadout(knob);
-    if (knob == KnbSarvikChorus) {
+    const SarvikKnob kind = knob == KnbSarvikChorus   ? SarvikKnob::Chorus
+                            : knob == KnbSarvikReverb ? SarvikKnob::Reverb
+                                                      : SarvikKnob::Delay;
+    const std::int32_t before = kind == SarvikKnob::Chorus   ? document.Chorus()
+                                : kind == SarvikKnob::Reverb ? document.Reverb()
+                                                             : document.Delay();
+    switch (kind) {
+    case SarvikKnob::Chorus:
         document.SetChorus(knob->Position());
-    } else if (knob == KnbSarvikReverb) {
+        break;
+    case SarvikKnob::Reverb:
         document.SetReverb(knob->Position());
-    } else {
+        break;
+    case SarvikKnob::Delay:
         document.SetDelay(knob->Position());
+        break;
     }
     document.SetModified(true);
     if (!document.IsUpdating()) {
         ShowText(document.BuildText());
+        if (history_) {
+            history_->RecordEffect(kind, before, knob->Position(), knob->Dragging());
+        }
     }
 }
 
 void TFrmSarvikFile::EdtWavesetChange() {
     if (!waveset_->IsUpdating()) {
-        waveset_->SetWavesetFile(TextToBytes(EdtWaveset->text()));
+        history_->ChangeWavesetFile(TextToBytes(EdtWaveset->text()), GestureKind::Typing);
     }
 }
 
 void TFrmSarvikFile::EdtWavesetNameChange() {
     if (!waveset_->IsUpdating()) {
-        waveset_->SetWavesetName(TextToBytes(EdtWavesetName->text()));
+        history_->ChangeWavesetName(TextToBytes(EdtWavesetName->text()));
     }
 }
 
@@ -419,7 +464,7 @@ void TFrmSarvikFile::UpdateNotesJoinedNote() {
 
 void TFrmSarvikFile::MmoSarvikWavesetNotesChange() {
     if (!waveset_->IsUpdating()) {
-        waveset_->SetNotes(TextToBytes(MmoSarvikWavesetNotes->NotesText()));
+        history_->ChangeNotes(TextToBytes(MmoSarvikWavesetNotes->NotesText()));
     }
 }
 
@@ -459,7 +504,10 @@ void TFrmSarvikFile::BtnBrowseWavesetFileClick() {
     if (!inside && !OfferCopyIntoSamples(chosen, samples)) {
         return;
     }
-    waveset_->SetWavesetFile(TextToBytes(name));
+    // A file chosen is a step of its own, whatever was typed before.
+    history_->EndGesture();
+    history_->ChangeWavesetFile(TextToBytes(name), GestureKind::Typing);
+    history_->EndGesture();
 }
 
 bool TFrmSarvikFile::OfferCopyIntoSamples(const std::filesystem::path& chosen,
@@ -521,7 +569,9 @@ void TFrmSarvikFile::ClickChooseSample(int tag) {
     if (tag < 0 || static_cast<std::size_t>(tag) >= samples.size() || !samplePopupComponent_) {
         return;
     }
+    choosingSample_ = true;
     samplePopupComponent_->SetText(BytesToText(samples[static_cast<std::size_t>(tag)]));
+    choosingSample_ = false;
     if (!waveset_->IsUpdating()) {
         samplePopupComponent_->setFocus();
     }
@@ -532,7 +582,7 @@ void TFrmSarvikFile::AddInstrumentToOscillator(int index) {
         return;
     }
     TSarvikOscillator& oscillator = *waveset_->Oscillators()[static_cast<std::size_t>(index)];
-    oscillator.AddInstrument();
+    history_->AddInstrument(index);
     if (oscillator.Instruments().empty()) {
         return;
     }
@@ -573,9 +623,9 @@ void TFrmSarvikFile::ActDelInstrumentExecute() {
     QPointer<TInstrumentStripView> strip = instPopupComponent_;
     QMetaObject::invokeMethod(
         this,
-        [strip] {
+        [this, strip] {
             if (strip) {
-                RunGuarded([&strip] { strip->Instrument().Delete(); });
+                RunGuarded([this, &strip] { history_->DeleteInstrument(strip->Instrument()); });
             }
         },
         Qt::QueuedConnection);
@@ -699,9 +749,23 @@ std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& i
         instrument, instrument.Index() + 1, [this](TInstrumentStripView& strip) {
             connect(&strip, &TInstrumentStripView::PopupRequested, this,
                     &TFrmSarvikFile::PopupInstAt);
+            // Strips are built only once the window and its history exist.
+            connect(&strip, &TInstrumentStripView::KnobTurned, this,
+                    [this](TSarvikInstrument& turned, InstrumentKnob knob, std::int32_t before,
+                           bool dragging) {
+                        history_->RecordInstrumentKnob(turned, knob, before,
+                                                       InstrumentValue(turned, knob), dragging);
+                    });
+            connect(&strip, &TInstrumentStripView::WaveChanged, this,
+                    [this](TSarvikInstrument& changed, const std::string& before) {
+                        history_->RecordWave(changed, before, choosingSample_);
+                    });
+            connect(&strip, &TInstrumentStripView::KnobGestureEnded, this,
+                    [this] { history_->EndGesture(); });
+            DocumentUndoKeys::Attach(*strip.WaveEdit(), *history_->Stack());
         });
     // Built when it comes into view: opening a large file costs what is shown.
-    SbxOsc[static_cast<std::size_t>(box)]->AppendStrip(handle->Slot());
+    SbxOsc[static_cast<std::size_t>(box)]->PlaceStrip(handle->Slot(), instrument.Index());
     return handle;
 }
 

@@ -22,6 +22,8 @@ class TCustomDIBKnob;
 class TDIBContainer;
 class TDIBEdit;
 class TDIBKnob;
+class TEditHistory;
+class QUndoStack;
 class TInstrumentStripView;
 class TNameEdit;
 class TNotesMemo;
@@ -60,6 +62,8 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     void NewFile() override;
     bool IsModified() const override;
     bool ChangedOnDisk() const override;
+    QUndoStack* UndoStack() const override;
+    TEditHistory& History() const { return *history_; }
 
     // What the document asks of its window.
     void SetKnobPosition(SarvikKnob knob, std::int32_t position) override;
@@ -142,6 +146,10 @@ class TFrmSarvikFile : public TFrmBase, public SarvikView {
     QPointer<TOscillatorBox> oscPopupComponent_;
     QPointer<TInstrumentStripView> instPopupComponent_;
     std::unique_ptr<TSarvikWaveset> waveset_;
+    // Goes before the document: its steps point into it.
+    std::unique_ptr<TEditHistory> history_;
+    // A sample is being chosen from the chooser, not typed.
+    bool choosingSample_ = false;
     // What the text view shows, as bytes: the next refresh replaces only what differs.
     std::string shownText_;
 };

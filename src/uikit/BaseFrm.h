@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <filesystem>
@@ -39,6 +40,8 @@ class TFrmBase : public QWidget {
     virtual bool IsModified() const;
     // Whether another program changed the window's file since it was loaded or saved.
     virtual bool ChangedOnDisk() const;
+    // The window's undo history; none by default.
+    virtual QUndoStack* UndoStack() const { return nullptr; }
 
     // The user chose to keep this window's edits over a change on disk; asked again
     // only once the window has loaded or saved its file afresh.

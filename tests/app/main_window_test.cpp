@@ -37,15 +37,23 @@ void MainWindowTest::showsItsTitleAndMenus() {
     QVERIFY(skin != nullptr);
     QCOMPARE(SkinImages(), skin);
     const QList<QAction*> menus = f.Window->menuBar()->actions();
-    QCOMPARE(menus.size(), 4);
+    QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(ActionTexts(menus[0]->menu()), QStringList({"New", "Open...", "", "Save", "Save as...",
                                                          "", "Exit", "", "Recent Files", "Close"}));
-    QCOMPARE(menus[1]->text(), QStringLiteral("Skin"));
-    QVERIFY(!menus[1]->isVisible());
-    QCOMPARE(ActionTexts(menus[2]->menu()), QStringList({"Cascade", "Tile", "Minimize All", "",
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+    QCOMPARE(ActionTexts(menus[1]->menu()), QStringList({"Undo", "Redo"}));
+    QVERIFY(!f.Window->ActUndo->isEnabled());
+    QVERIFY(!f.Window->ActRedo->isEnabled());
+    QCOMPARE(f.Window->ActUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(f.Window->ActRedo->shortcuts(),
+             QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
+                                  QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    QCOMPARE(menus[2]->text(), QStringLiteral("Skin"));
+    QVERIFY(!menus[2]->isVisible());
+    QCOMPARE(ActionTexts(menus[3]->menu()), QStringList({"Cascade", "Tile", "Minimize All", "",
                                                          "Next Window", "Previous Window"}));
-    QCOMPARE(ActionTexts(menus[3]->menu()), QStringList({"About Norvex Quillkit..."}));
+    QCOMPARE(ActionTexts(menus[4]->menu()), QStringList({"About Norvex Quillkit..."}));
 
     QCOMPARE(f.Window->ActNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(f.Window->ActOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));

@@ -1,3 +1,4 @@
+#include "editor/EditorFixture.h"
 #include "support/FakeRegistry.h"
 #include "support/RiffBytes.h"
 #include "support/ScriptedPrompts.h"
@@ -49,51 +50,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-TInstrumentStripView& StripOf(const TSarvikInstrument& instrument) {
-    const auto* handle = dynamic_cast<const InstrumentStripHandle*>(instrument.Panel());
-    if (!handle || !handle->View()) {
-        qFatal("instrument without a strip");
-    }
-    return *handle->View();
-}
-
-TSarvikInstrument& InstrumentAt(TFrmSarvikFile& window, std::size_t osc, std::size_t index) {
-    return *window.Waveset().Oscillators().at(osc)->Instruments().at(index);
-}
-
-QString ViewText(const TFrmSarvikFile& window) {
-    return window.MmoSarvikTxt->toPlainText();
-}
-
-QString DocumentText(const TFrmSarvikFile& window) {
-    return QString::fromLatin1(window.Waveset().BuildText())
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-void ContextMenuOn(QWidget* widget) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            widget->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-// A window shown in a frame of its own, with scripted prompts and a host folder.
-struct Fixture {
-    TempDir Host;
-    ScriptedPrompts Prompts;
-    std::unique_ptr<TFrmSarvikFile> Window;
-
-    Fixture() {
-        fs::create_directories(Host / "Samples");
-        WriteBytes(Host / "Samples" / "bank.sf2",
-                   Bank(InstRecords({"Piano", "bass", "Organ", "EOI"})));
-        WriteBytes(Host / "Samples" / "other.sf2", Bank(InstRecords({"Zither", "Harp", "EOI"})));
-        Window = std::make_unique<TFrmSarvikFile>(SarvikFileServices{Host.Path() / ""});
-        Window->NewFile();
-        Window->show();
-        QApplication::setActiveWindow(Window.get());
-    }
-};
 
 QStringList Rows(const TSampleChooser& chooser) {
     QStringList rows;

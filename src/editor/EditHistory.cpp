@@ -1,0 +1,156 @@
+#include "editor/EditHistory.h"
+
+#include "document/SarvikFile.h"
+#include "editor/EditSteps.h"
+
+#include <QApplication>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+TEditHistory::TEditHistory(TSarvikWaveset& document, QObject* parent)
+    : QObject(parent), document_(document), stack_(new QUndoStack(this)) {
+    connect(stack_, &QUndoStack::indexChanged, this, [this] { SyncModifiedMark(); });
+    // A run of keys or typing ends where the focus leaves its control.
+    connect(qApp, &QApplication::focusChanged, this, [this] { EndGesture(); });
+}
+
+TEditHistory::~TEditHistory() {
+    // The steps go before the document they point into.
+    stack_->disconnect(this);
+    stack_->clear();
+}
+
+void TEditHistory::EndGesture() {
+    ++gesture_;
+}
+
+void TEditHistory::Reset() {
+    resetting_ = true;
+    stack_->clear();
+    if (document_.Modified()) {
+        stack_->resetClean(); // no undo leads back to a state that is in a file
+    }
+    resetting_ = false;
+    EndGesture();
+}
+
+void TEditHistory::MarkSaved() {
+    stack_->setClean();
+    EndGesture();
+}
+
+bool TEditHistory::Recording() const {
+    return !document_.IsUpdating();
+}
+
+void TEditHistory::SyncModifiedMark() {
+    if (resetting_) {
+        return;
+    }
+    const bool modified = !stack_->isClean();
+    if (modified != document_.Modified() || markStale_) {
+        markStale_ = false;
+        document_.SetModified(modified);
+        document_.NotifyModified();
+    }
+}
+
+void TEditHistory::Restore(const std::function<void()>& change) {
+    {
+        TSarvikWaveset::UpdateGuard updating(document_);
+        change();
+    }
+    markStale_ = true;
+    EndGesture();
+    document_.RefreshPreview();
+}
+
+void TEditHistory::RecordEffect(SarvikKnob knob, std::int32_t before, std::int32_t after,
+                                bool dragging) {
+    if (Recording() && before != after) {
+        stack_->push(new TKnobStep(*this, knob, before, after, dragging));
+    }
+}
+
+void TEditHistory::RecordInstrumentKnob(const TSarvikInstrument& instrument, InstrumentKnob knob,
+                                        std::int32_t before, std::int32_t after, bool dragging) {
+    if (Recording() && before != after) {
+        stack_->push(new TKnobStep(*this, PlaceOf(instrument), knob, before, after, dragging));
+    }
+}
+
+void TEditHistory::RecordWave(const TSarvikInstrument& instrument, const std::string& before,
+                              bool chosen) {
+    if (!Recording() || before == instrument.Wave()) {
+        return;
+    }
+    if (chosen) {
+        EndGesture(); // a choice is a step of its own, never part of typing
+    }
+    stack_->push(new TTextStep(*this, chosen ? QStringLiteral("Sample") : QStringLiteral("Wave"),
+                               TTextStep::Field::Wave, PlaceOf(instrument), before,
+                               instrument.Wave(), GestureKind::Typing));
+    if (chosen) {
+        EndGesture();
+    }
+}
+
+void TEditHistory::ChangeWavesetFile(const std::string& file, GestureKind gesture) {
+    if (!Recording()) {
+        document_.SetWavesetFile(file);
+        return;
+    }
+    // The waves the new file's first entry fills belong to the step.
+    std::vector<const TSarvikInstrument*> instruments;
+    std::vector<std::string> wavesBefore;
+    for (const auto& oscillator : document_.Oscillators()) {
+        for (const auto& instrument : oscillator->Instruments()) {
+            instruments.push_back(instrument.get());
+            wavesBefore.push_back(instrument->Wave());
+        }
+    }
+    const TWavesetFileStep::State before{document_.WavesetFile(), document_.WavesetName()};
+    document_.SetWavesetFile(file);
+    std::vector<TWavesetFileStep::WaveChange> waves;
+    for (std::size_t i = 0; i < instruments.size(); ++i) {
+        if (instruments[i]->Wave() != wavesBefore[i]) {
+            waves.push_back({PlaceOf(*instruments[i]), wavesBefore[i], instruments[i]->Wave()});
+        }
+    }
+    const TWavesetFileStep::State after{document_.WavesetFile(), document_.WavesetName()};
+    if (before.File != after.File || before.Name != after.Name || !waves.empty()) {
+        stack_->push(new TWavesetFileStep(*this, before, after, std::move(waves), gesture));
+    }
+}
+
+void TEditHistory::ChangeWavesetName(const std::string& name) {
+    std::string before = document_.WavesetName();
+    document_.SetWavesetName(name);
+    if (Recording() && before != document_.WavesetName()) {
+        stack_->push(new TTextStep(*this, QStringLiteral("Waveset Name"),
+                                   TTextStep::Field::WavesetName, {}, std::move(before),
+                                   document_.WavesetName(), GestureKind::Typing));
+    }
+}
+
+void TEditHistory::ChangeNotes(const std::string& notes) {
+    std::string before = document_.Notes();
+    document_.SetNotes(notes);
+    if (Recording() && before != document_.Notes()) {
+        stack_->push(new TTextStep(*this, QStringLiteral("Notes"), TTextStep::Field::Notes, {},
+                                   std::move(before), document_.Notes(), GestureKind::Typing));
+    }
+}
+
+void TEditHistory::AddInstrument(int box) {
+    EndGesture();
+    stack_->push(new TAddInstrumentStep(*this, box));
+}
+
+void TEditHistory::DeleteInstrument(const TSarvikInstrument& instrument) {
+    EndGesture();
+    stack_->push(new TDeleteInstrumentStep(*this, PlaceOf(instrument)));
+}
