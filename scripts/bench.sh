@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 # The CLI is timed on the biggest bank Debian packages.
 scripts/setup.sh xvfb xauth musescore-general-soundfont-lossless
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-benches=(open_bench edit_bench chooser_bench startup_bench knob_bench document_bench
+benches=(open_bench edit_bench undo_bench chooser_bench startup_bench knob_bench document_bench
          waveset_bench untrusted_bench cli_bench)
 cmake --build build --parallel "$(nproc)" --target "${benches[@]}"
 

@@ -17,6 +17,7 @@ class MainWindowTest : public QObject {
   private slots:
     void showsItsTitleAndMenus();
     void saveCommandsNeedAnActiveDocument();
+    void undoAndRedoFollowTheActiveDocument();
     void openingAnOpenFileActivatesItsWindow();
     void dialogFiltersMatchWavesetNamesInAnyCase();
     void openingAnUnknownFileCreatesNoWindow();

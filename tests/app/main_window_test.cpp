@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include "app/Main.h"
+#include "controls/DIBKnob.h"
 #include "controls/SkinImages.h"
 #include "editor/SarvikFileFrm.h"
 #include "support/ScopedSettings.h"
@@ -99,6 +100,39 @@ void MainWindowTest::saveCommandsNeedAnActiveDocument() {
     f.Window->ClientArea()->closeAllSubWindows();
     QCOMPARE(f.WindowCount(), 0);
     QVERIFY(!f.Window->ActSave->isEnabled());
+}
+
+void MainWindowTest::undoAndRedoFollowTheActiveDocument() {
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.Window.get()));
+    WriteBytes(f.Dir / "pad.txt", SarvikText);
+    f.Open(f.Dir / "pad.txt");
+    TFrmSarvikFile* pad = f.Active();
+    QVERIFY(pad);
+    const std::string loaded = pad->Waveset().BuildText();
+    QVERIFY(!f.Window->ActUndo->isEnabled());
+    pad->PagesSarvik->setCurrentWidget(pad->TabSarvikWaveset);
+    QTest::mouseClick(pad->KnbSarvikDelay, Qt::LeftButton);
+    QTest::keyClick(pad->KnbSarvikDelay, Qt::Key_PageUp);
+    QVERIFY(f.Window->ActUndo->isEnabled());
+    QCOMPARE(f.Window->ActUndo->text(), QStringLiteral("Undo Delay"));
+
+    // Another document has a history of its own.
+    QTest::keyClick(f.Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.WindowCount(), 2);
+    QVERIFY(!f.Window->ActUndo->isEnabled());
+    QCOMPARE(f.Window->ActUndo->text(), QStringLiteral("Undo"));
+
+    f.Window->ClientArea()->setActiveSubWindow(f.Window->ClientArea()->subWindowList()[0]);
+    QCOMPARE(f.Active(), pad);
+    QCOMPARE(f.Window->ActUndo->text(), QStringLiteral("Undo Delay"));
+    QTest::keyClick(pad->KnbSarvikDelay, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pad->Waveset().BuildText(), loaded);
+    QCOMPARE(pad->windowTitle(), QStringLiteral("pad.txt (Sarvik File)"));
+    QCOMPARE(f.Window->ActRedo->text(), QStringLiteral("Redo Delay"));
+    QTest::keyClick(pad->KnbSarvikDelay, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(pad->Waveset().BuildText() != loaded);
+    QCOMPARE(pad->windowTitle(), QStringLiteral("pad.txt* (Sarvik File)"));
 }
 
 void MainWindowTest::openingAnOpenFileActivatesItsWindow() {
