@@ -1,6 +1,9 @@
 #include "editor/DocumentUndoKeys.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QUndoStack>
 
@@ -18,6 +21,43 @@ bool IsRedo(const QKeyEvent& key) {
            pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
+QMenu* StandardMenu(QObject* field) {
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        return line->createStandardContextMenu();
+    }
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        return memo->createStandardContextMenu();
+    }
+    return nullptr;
+}
+
+// The field's own menu, its Undo and Redo taken over by the document's history.
+void ShowMenu(QObject* field, QUndoStack& history, QPoint globalPosition) {
+    QMenu* menu = StandardMenu(field);
+    if (!menu) {
+        return;
+    }
+    // Newer toolkits name the two items; older ones put them first, before a separator.
+    const QList<QAction*> actions = menu->actions();
+    QAction* undo = menu->findChild<QAction*>(QStringLiteral("edit-undo"));
+    QAction* redo = menu->findChild<QAction*>(QStringLiteral("edit-redo"));
+    if ((!undo || !redo) && actions.size() > 2 && actions[2]->isSeparator()) {
+        undo = actions[0];
+        redo = actions[1];
+    }
+    for (QAction* action : {undo, redo}) {
+        if (!action) {
+            continue;
+        }
+        QObject::disconnect(action, &QAction::triggered, field, nullptr);
+        action->setEnabled(action == undo ? history.canUndo() : history.canRedo());
+        QObject::connect(action, &QAction::triggered, &history,
+                         action == undo ? &QUndoStack::undo : &QUndoStack::redo);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
+}
+
 } // namespace
 
 DocumentUndoKeys::DocumentUndoKeys(QWidget& field, QUndoStack& history)
@@ -33,6 +73,10 @@ void DocumentUndoKeys::Attach(QWidget& field, QUndoStack& history) {
 }
 
 bool DocumentUndoKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu && history_) {
+        ShowMenu(watched, *history_, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     if (!key || !history_) {
         return QObject::eventFilter(watched, event);

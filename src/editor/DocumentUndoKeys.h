@@ -5,8 +5,8 @@
 class QUndoStack;
 class QWidget;
 
-// Sends the undo and redo keys of a text field to its document's history, so that the
-// field keeps no history of its own beside it.
+// Sends the undo and redo keys of a text field, and the Undo and Redo of its context
+// menu, to its document's history, so that the field keeps no history of its own.
 class DocumentUndoKeys : public QObject {
   public:
     // Watches `field` for as long as both live.

@@ -437,6 +437,21 @@ class EditHistoryTest : public QObject {
         QCOMPARE(f.Window->EdtWavesetName->text(), QStringLiteral("Songabc"));
         QVERIFY(!f.Stack().canRedo());
 
+        // The field's menu undoes the document's steps too.
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    f.Window->EdtWavesetName->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(f.Window->EdtWavesetName, &menuAsked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* undo = menu->actions().value(0);
+        QAction* redo = menu->actions().value(1);
+        QVERIFY(undo && undo->text().startsWith(QStringLiteral("&Undo")) && undo->isEnabled());
+        QVERIFY(redo && redo->text().startsWith(QStringLiteral("&Redo")) && !redo->isEnabled());
+        undo->trigger();
+        menu->close();
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Song"));
+        QVERIFY(f.Stack().canRedo());
+
         // The same in the notes.
         TypeAtEnd(f.Window->MmoSarvikWavesetNotes, QStringLiteral("pad"));
         QTest::keyClick(f.Window->MmoSarvikWavesetNotes, Qt::Key_Z, Qt::ControlModifier);
