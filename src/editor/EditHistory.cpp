@@ -2,6 +2,7 @@
 
 #include "document/SarvikFile.h"
 #include "editor/EditSteps.h"
+#include "uikit/ErrorHandler.h"
 
 #include <QApplication>
 #include <QUndoStack>
@@ -61,7 +62,9 @@ void TEditHistory::SyncModifiedMark() {
 void TEditHistory::Restore(const std::function<void()>& change) {
     {
         TSarvikWaveset::UpdateGuard updating(document_);
-        change();
+        // Undo and Redo are run by the toolkit's actions: an error is shown, not thrown
+        // through the event loop.
+        RunGuarded(change);
     }
     markStale_ = true;
     EndGesture();

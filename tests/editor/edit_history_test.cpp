@@ -158,7 +158,9 @@ bool ControlsAgree(const TFrmSarvikFile& window) {
             const auto* handle = dynamic_cast<const InstrumentStripHandle*>(instrument->Panel());
             TInstrumentStripView* strip = handle ? handle->View() : nullptr;
             if (!strip || TextToBytes(strip->WaveEdit()->text()) != instrument->Wave() ||
-                strip->NumberLabel()->text() != QString::number(instrument->Index() + 1)) {
+                strip->NumberLabel()->text() != QString::number(instrument->Index() + 1) ||
+                strip->WaveEdit()->toolTip() !=
+                    BytesToText(document.MissingWaveNote(instrument->Wave()))) {
                 return false;
             }
             for (const InstrumentKnob knob : {InstrumentKnob::Hold, InstrumentKnob::Volume,
