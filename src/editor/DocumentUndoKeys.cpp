@@ -61,20 +61,26 @@ void ShowMenu(QObject* field, QUndoStack& history, QPoint globalPosition) {
 } // namespace
 
 DocumentUndoKeys::DocumentUndoKeys(QWidget& field, QUndoStack& history)
-    : QObject(&field), history_(&history) {
+    : QObject(&field), field_(&field), history_(&history) {
     connect(&history, &QObject::destroyed, this, [this] { history_ = nullptr; });
 }
 
 void DocumentUndoKeys::Attach(QWidget& field, QUndoStack& history) {
+    auto* filter = new DocumentUndoKeys(field, history);
+    field.installEventFilter(filter);
     if (auto* memo = qobject_cast<QPlainTextEdit*>(&field)) {
         memo->setUndoRedoEnabled(false);
+        // A right-click lands on the memo's viewport, which hands it on past the memo's
+        // own event filters.
+        memo->viewport()->installEventFilter(filter);
     }
-    field.installEventFilter(new DocumentUndoKeys(field, history));
 }
 
 bool DocumentUndoKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu && history_) {
-        ShowMenu(watched, *history_, static_cast<QContextMenuEvent*>(event)->globalPos());
+    // A field whose menu is its owner's (the wave field's is the strip's) keeps it so.
+    if (event->type() == QEvent::ContextMenu && history_ &&
+        field_->contextMenuPolicy() == Qt::DefaultContextMenu) {
+        ShowMenu(field_, *history_, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;

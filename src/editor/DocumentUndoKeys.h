@@ -18,5 +18,6 @@ class DocumentUndoKeys : public QObject {
   private:
     DocumentUndoKeys(QWidget& field, QUndoStack& history);
 
+    QWidget* field_;
     QUndoStack* history_;
 };

@@ -31,8 +31,12 @@ void TEditHistory::EndGesture() {
 void TEditHistory::Reset() {
     resetting_ = true;
     stack_->clear();
+    // No undo leads back to a state that is in a file when the document differs from
+    // every file; an empty stack keeps the clean index it had, so it is set either way.
     if (document_.Modified()) {
-        stack_->resetClean(); // no undo leads back to a state that is in a file
+        stack_->resetClean();
+    } else {
+        stack_->setClean();
     }
     resetting_ = false;
     EndGesture();
@@ -59,29 +63,60 @@ void TEditHistory::SyncModifiedMark() {
     }
 }
 
+std::chrono::steady_clock::time_point TEditHistory::Now() const {
+    return clock_ ? clock_() : std::chrono::steady_clock::now();
+}
+
 void TEditHistory::Restore(const std::function<void()>& change) {
+    bool failed = false;
     {
         TSarvikWaveset::UpdateGuard updating(document_);
         // Undo and Redo are run by the toolkit's actions: an error is shown, not thrown
         // through the event loop.
-        RunGuarded(change);
+        try {
+            change();
+        } catch (const std::exception& error) {
+            failed = true;
+            ReportUnhandledError(error);
+        }
     }
     markStale_ = true;
     EndGesture();
     document_.RefreshPreview();
+    if (failed) {
+        // Not while the stack is still running the step that failed.
+        QMetaObject::invokeMethod(
+            this, [this] { GiveUp(); }, Qt::QueuedConnection);
+    }
+}
+
+void TEditHistory::GiveUp() {
+    resetting_ = true;
+    stack_->clear();
+    stack_->resetClean();
+    resetting_ = false;
+    document_.SetModified(true);
+    document_.NotifyModified();
+    EndGesture();
+}
+
+void TEditHistory::Push(QUndoCommand* step) {
+    stack_->push(step);
+    // A step that turned out to change nothing is dropped without an index change.
+    SyncModifiedMark();
 }
 
 void TEditHistory::RecordEffect(SarvikKnob knob, std::int32_t before, std::int32_t after,
                                 bool dragging) {
     if (Recording() && before != after) {
-        stack_->push(new TKnobStep(*this, knob, before, after, dragging));
+        Push(new TKnobStep(*this, knob, before, after, dragging));
     }
 }
 
 void TEditHistory::RecordInstrumentKnob(const TSarvikInstrument& instrument, InstrumentKnob knob,
                                         std::int32_t before, std::int32_t after, bool dragging) {
     if (Recording() && before != after) {
-        stack_->push(new TKnobStep(*this, PlaceOf(instrument), knob, before, after, dragging));
+        Push(new TKnobStep(*this, PlaceOf(instrument), knob, before, after, dragging));
     }
 }
 
@@ -93,9 +128,9 @@ void TEditHistory::RecordWave(const TSarvikInstrument& instrument, const std::st
     if (chosen) {
         EndGesture(); // a choice is a step of its own, never part of typing
     }
-    stack_->push(new TTextStep(*this, chosen ? QStringLiteral("Sample") : QStringLiteral("Wave"),
-                               TTextStep::Field::Wave, PlaceOf(instrument), before,
-                               instrument.Wave(), GestureKind::Typing));
+    Push(new TTextStep(*this, chosen ? QStringLiteral("Sample") : QStringLiteral("Wave"),
+                       TTextStep::Field::Wave, PlaceOf(instrument), before, instrument.Wave(),
+                       GestureKind::Typing));
     if (chosen) {
         EndGesture();
     }
@@ -125,7 +160,7 @@ void TEditHistory::ChangeWavesetFile(const std::string& file, GestureKind gestur
     }
     const TWavesetFileStep::State after{document_.WavesetFile(), document_.WavesetName()};
     if (before.File != after.File || before.Name != after.Name || !waves.empty()) {
-        stack_->push(new TWavesetFileStep(*this, before, after, std::move(waves), gesture));
+        Push(new TWavesetFileStep(*this, before, after, std::move(waves), gesture));
     }
 }
 
@@ -133,9 +168,8 @@ void TEditHistory::ChangeWavesetName(const std::string& name) {
     std::string before = document_.WavesetName();
     document_.SetWavesetName(name);
     if (Recording() && before != document_.WavesetName()) {
-        stack_->push(new TTextStep(*this, QStringLiteral("Waveset Name"),
-                                   TTextStep::Field::WavesetName, {}, std::move(before),
-                                   document_.WavesetName(), GestureKind::Typing));
+        Push(new TTextStep(*this, QStringLiteral("Waveset Name"), TTextStep::Field::WavesetName, {},
+                           std::move(before), document_.WavesetName(), GestureKind::Typing));
     }
 }
 
@@ -143,17 +177,17 @@ void TEditHistory::ChangeNotes(const std::string& notes) {
     std::string before = document_.Notes();
     document_.SetNotes(notes);
     if (Recording() && before != document_.Notes()) {
-        stack_->push(new TTextStep(*this, QStringLiteral("Notes"), TTextStep::Field::Notes, {},
-                                   std::move(before), document_.Notes(), GestureKind::Typing));
+        Push(new TTextStep(*this, QStringLiteral("Notes"), TTextStep::Field::Notes, {},
+                           std::move(before), document_.Notes(), GestureKind::Typing));
     }
 }
 
 void TEditHistory::AddInstrument(int box) {
     EndGesture();
-    stack_->push(new TAddInstrumentStep(*this, box));
+    Push(new TAddInstrumentStep(*this, box));
 }
 
 void TEditHistory::DeleteInstrument(const TSarvikInstrument& instrument) {
     EndGesture();
-    stack_->push(new TDeleteInstrumentStep(*this, PlaceOf(instrument)));
+    Push(new TDeleteInstrumentStep(*this, PlaceOf(instrument)));
 }

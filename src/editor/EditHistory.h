@@ -4,10 +4,12 @@
 
 #include <QObject>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+class QUndoCommand;
 class QUndoStack;
 class TSarvikInstrument;
 class TSarvikWaveset;
@@ -54,12 +56,20 @@ class TEditHistory : public QObject {
     void DeleteInstrument(const TSarvikInstrument& instrument);
 
     // Runs `change` as an undo or redo: the document updating (so nothing is recorded
-    // and no strip takes the focus), then its view refreshed once.
+    // and no strip takes the focus), then its view refreshed once. An error is shown,
+    // and the history, no longer in step with the document, is given up.
     void Restore(const std::function<void()>& change);
+
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // When a change is made, for the pause that ends a run of keys; tests replace it.
+    std::chrono::steady_clock::time_point Now() const;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
 
   private:
     bool Recording() const;
+    void Push(QUndoCommand* step);
     void SyncModifiedMark();
+    void GiveUp();
 
     TSarvikWaveset& document_;
     QUndoStack* stack_;
@@ -67,4 +77,5 @@ class TEditHistory : public QObject {
     bool resetting_ = false;
     // An undo or redo set the document's mark while it was updating: tell the window.
     bool markStale_ = false;
+    Clock clock_;
 };

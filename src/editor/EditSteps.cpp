@@ -86,7 +86,7 @@ InstrumentSettings SettingsOf(const TSarvikInstrument& instrument) {
 TChangeStep::TChangeStep(TEditHistory& history, const QString& name, StepTarget target,
                          GestureKind gesture)
     : QUndoCommand(name), history_(history), target_(target), kind_(gesture),
-      gesture_(history.Gesture()), last_(std::chrono::steady_clock::now()) {}
+      gesture_(history.Gesture()), last_(history.Now()) {}
 
 bool TChangeStep::mergeWith(const QUndoCommand* other) {
     const auto* later = dynamic_cast<const TChangeStep*>(other);
@@ -250,9 +250,11 @@ void TDeleteInstrumentStep::redo() {
         }
         if (std::exchange(done_, true)) {
             ApplySettings(*oscillator.Instruments().front(), replacement_);
-        } else {
-            replacement_ = SettingsOf(*oscillator.Instruments().front());
+            return;
         }
+        replacement_ = SettingsOf(*oscillator.Instruments().front());
+        // An instrument as fresh as the one that replaces it: nothing to take back.
+        setObsolete(replacement_.Wave == deleted_.Wave && replacement_.Knobs == deleted_.Knobs);
     });
 }
 

@@ -132,8 +132,14 @@ TDIBKnob* TInstrumentStripView::AddKnob(InstrumentKnob kind, const char* title, 
     knobs_[Index(kind)] = knob;
     connect(knob, &TCustomDIBKnob::OnChange, this, [this, kind] { KnobChanged(kind); });
     // First the end of the gesture, so that a reset by the press is a step of its own.
-    connect(knob, &TCustomDIBControl::OnMouseDown, this, &TInstrumentStripView::KnobGestureEnded);
-    connect(knob, &TCustomDIBControl::OnMouseUp, this, &TInstrumentStripView::KnobGestureEnded);
+    // Another button pressed during a drag leaves the drag whole.
+    for (const auto signal : {&TCustomDIBControl::OnMouseDown, &TCustomDIBControl::OnMouseUp}) {
+        connect(knob, signal, this, [this, knob](TCustomDIBControl*, Qt::MouseButton button) {
+            if (!knob->Dragging() || button == Qt::LeftButton) {
+                emit KnobGestureEnded();
+            }
+        });
+    }
     connect(knob, &TCustomDIBControl::OnMouseDown, this,
             [knob] { KnobPressReset::Instance().Press(*knob); });
     ShowReadout(kind);

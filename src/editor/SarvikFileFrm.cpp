@@ -37,6 +37,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -251,8 +252,9 @@ TDIBKnob* TFrmSarvikFile::CreateEffectKnob(const char* caption, int left, QLabel
             [this, knob] { RunGuarded([this, knob] { EffectKnobChange(knob); }); });
     // First the end of the gesture, so that a reset by the press is a step of its own.
     for (const auto signal : {&TCustomDIBControl::OnMouseDown, &TCustomDIBControl::OnMouseUp}) {
-        connect(knob, signal, this, [this] {
-            if (history_) {
+        connect(knob, signal, this, [this, knob](TCustomDIBControl*, Qt::MouseButton button) {
+            // Another button pressed during a drag leaves the drag whole.
+            if (history_ && (!knob->Dragging() || button == Qt::LeftButton)) {
                 history_->EndGesture();
             }
         });
@@ -569,9 +571,10 @@ void TFrmSarvikFile::ClickChooseSample(int tag) {
     if (tag < 0 || static_cast<std::size_t>(tag) >= samples.size() || !samplePopupComponent_) {
         return;
     }
-    choosingSample_ = true;
-    samplePopupComponent_->SetText(BytesToText(samples[static_cast<std::size_t>(tag)]));
-    choosingSample_ = false;
+    {
+        const QScopedValueRollback choosing(choosingSample_, true);
+        samplePopupComponent_->SetText(BytesToText(samples[static_cast<std::size_t>(tag)]));
+    }
     if (!waveset_->IsUpdating()) {
         samplePopupComponent_->setFocus();
     }
@@ -753,16 +756,25 @@ std::unique_ptr<InstrumentStrip> TFrmSarvikFile::BuildStrip(TSarvikInstrument& i
             connect(&strip, &TInstrumentStripView::KnobTurned, this,
                     [this](TSarvikInstrument& turned, InstrumentKnob knob, std::int32_t before,
                            bool dragging) {
-                        history_->RecordInstrumentKnob(turned, knob, before,
-                                                       InstrumentValue(turned, knob), dragging);
+                        if (history_) {
+                            history_->RecordInstrumentKnob(turned, knob, before,
+                                                           InstrumentValue(turned, knob), dragging);
+                        }
                     });
             connect(&strip, &TInstrumentStripView::WaveChanged, this,
                     [this](TSarvikInstrument& changed, const std::string& before) {
-                        history_->RecordWave(changed, before, choosingSample_);
+                        if (history_) {
+                            history_->RecordWave(changed, before, choosingSample_);
+                        }
                     });
-            connect(&strip, &TInstrumentStripView::KnobGestureEnded, this,
-                    [this] { history_->EndGesture(); });
-            DocumentUndoKeys::Attach(*strip.WaveEdit(), *history_->Stack());
+            connect(&strip, &TInstrumentStripView::KnobGestureEnded, this, [this] {
+                if (history_) {
+                    history_->EndGesture();
+                }
+            });
+            if (history_) {
+                DocumentUndoKeys::Attach(*strip.WaveEdit(), *history_->Stack());
+            }
         });
     // Built when it comes into view: opening a large file costs what is shown.
     SbxOsc[static_cast<std::size_t>(box)]->PlaceStrip(handle->Slot(), instrument.Index());

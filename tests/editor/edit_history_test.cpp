@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -301,6 +302,23 @@ class EditHistoryTest : public QObject {
         QCOMPARE(InstrumentAt(*f.Window, 1, 0).Blend(), afterFirstRun);
         QCOMPARE(blend->Position(), afterFirstRun);
 
+        // A second without a change ends a run of keys too.
+        auto now = std::chrono::steady_clock::now();
+        f.Window->History().SetClock([&now] { return now; });
+        KnobPressReset::Instance().Forget(); // the click is no second press of a reset
+        QTest::mouseClick(blend, Qt::LeftButton);
+        QTest::keyClick(blend, Qt::Key_Up);
+        now += std::chrono::milliseconds(900);
+        QTest::keyClick(blend, Qt::Key_Up);
+        QCOMPARE(f.Stack().count(), 3);
+        now += std::chrono::milliseconds(1100);
+        QTest::keyClick(blend, Qt::Key_Up);
+        QCOMPARE(f.Stack().count(), 4);
+        f.Window->History().SetClock({});
+        f.Stack().undo();
+        f.Stack().undo();
+        QCOMPARE(blend->Position(), afterFirstRun);
+
         // Typing: one step per field until the focus leaves it.
         f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikWaveset);
         TypeAtEnd(f.Window->EdtWavesetName, QStringLiteral("abc"));
@@ -309,6 +327,7 @@ class EditHistoryTest : public QObject {
         TypeAtEnd(f.Window->EdtWavesetName, QStringLiteral("d"));
         QCOMPARE(f.Stack().count(), 5);
         QCOMPARE(f.Stack().undoText(), QStringLiteral("Waveset Name"));
+        QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Songabd"));
         f.Stack().undo();
         QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Songab"));
     }
@@ -396,6 +415,24 @@ class EditHistoryTest : public QObject {
         f.Stack().undo();
         QVERIFY(f.Window->IsModified());
         QVERIFY(Marked(*f.Window));
+
+        // A good file after it: undo leads back to what is in that file again.
+        QVERIFY(f.Window->LoadFromFile(f.Host / "bad.txt"));
+        QVERIFY(f.Window->LoadFromFile(f.Host / "song.txt"));
+        MakeEdit(f, QStringLiteral("Chorus"));
+        f.Stack().undo();
+        QVERIFY(!f.Window->IsModified());
+    }
+
+    void deletingAnInstrumentAsFreshAsItsReplacementIsNoStep() {
+        Fixture f;
+        ContextMenuOn(&StripOf(InstrumentAt(*f.Window, 1, 0)));
+        f.Window->PopupInst->hide();
+        f.Window->ActDelInstrument->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(f.Window->UndoStack()->count(), 0);
+        QVERIFY(!f.Window->IsModified());
+        QVERIFY(!Marked(*f.Window));
     }
 
     void undoPutsBackTheWavesAFileFilledAndRedoNeverFillsAgain() {
@@ -421,6 +458,34 @@ class EditHistoryTest : public QObject {
         QCOMPARE(StripOf(InstrumentAt(*f.Window, 3, 0)).WaveEdit()->text(), QStringLiteral("bass"));
     }
 
+    void aFieldsMenuUndoesTheDocumentsSteps_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("name") << "name";
+        QTest::newRow("notes, clicked on its viewport") << "notes";
+    }
+    void aFieldsMenuUndoesTheDocumentsSteps() {
+        QFETCH(QString, field);
+        Loaded f;
+        f.Window->PagesSarvik->setCurrentWidget(f.Window->TabSarvikWaveset);
+        QWidget* typed = field == "name" ? static_cast<QWidget*>(f.Window->EdtWavesetName)
+                                         : f.Window->MmoSarvikWavesetNotes;
+        QWidget* clicked = field == "name" ? typed : f.Window->MmoSarvikWavesetNotes->viewport();
+        TypeAtEnd(typed, QStringLiteral("abc"));
+        QContextMenuEvent asked(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                clicked->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(clicked, &asked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* undo = menu->actions().value(0);
+        QAction* redo = menu->actions().value(1);
+        QVERIFY(undo && undo->text().startsWith(QStringLiteral("&Undo")) && undo->isEnabled());
+        QVERIFY(redo && redo->text().startsWith(QStringLiteral("&Redo")) && !redo->isEnabled());
+        undo->trigger();
+        menu->close();
+        QCOMPARE(f.Bytes(), f.LoadedBytes);
+        QVERIFY(f.Stack().canRedo());
+    }
+
     void ctrlZInAFieldUndoesTheDocumentsSteps() {
         Loaded f;
         MakeEdit(f, QStringLiteral("Chorus"));
@@ -438,21 +503,6 @@ class EditHistoryTest : public QObject {
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.Window->EdtWavesetName->text(), QStringLiteral("Songabc"));
         QVERIFY(!f.Stack().canRedo());
-
-        // The field's menu undoes the document's steps too.
-        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                    f.Window->EdtWavesetName->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(f.Window->EdtWavesetName, &menuAsked);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QAction* undo = menu->actions().value(0);
-        QAction* redo = menu->actions().value(1);
-        QVERIFY(undo && undo->text().startsWith(QStringLiteral("&Undo")) && undo->isEnabled());
-        QVERIFY(redo && redo->text().startsWith(QStringLiteral("&Redo")) && !redo->isEnabled());
-        undo->trigger();
-        menu->close();
-        QCOMPARE(f.Window->Waveset().WavesetName(), std::string("Song"));
-        QVERIFY(f.Stack().canRedo());
 
         // The same in the notes.
         TypeAtEnd(f.Window->MmoSarvikWavesetNotes, QStringLiteral("pad"));
