@@ -134,6 +134,14 @@ void TSarvikWaveset::SetWavesetFile(const std::string& value) {
     if (wavesetName_ == wavesetFile_) {
         SetWavesetName(file);
     }
+    TakeWavesetFile(file, true);
+}
+
+void TSarvikWaveset::RestoreWavesetFile(const std::string& value) {
+    TakeWavesetFile(value, false);
+}
+
+void TSarvikWaveset::TakeWavesetFile(const std::string& file, bool fillEmptyWaves) {
     wavesetFile_ = file;
     SetModified(true);
     {
@@ -143,23 +151,8 @@ void TSarvikWaveset::SetWavesetFile(const std::string& value) {
             form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
         }
     }
-    RebuildSamples(true);
+    RebuildSamples(fillEmptyWaves);
     // Shown once the empty waves have their first entry, so the view is what Save writes.
-    if (!IsUpdating()) {
-        RefreshPreview();
-    }
-}
-
-void TSarvikWaveset::RestoreWavesetFile(const std::string& value) {
-    wavesetFile_ = value;
-    SetModified(true);
-    {
-        UpdateGuard updating(*this);
-        if (form_ && form_->FieldText(SarvikField::Waveset) != wavesetFile_) {
-            form_->SetFieldText(SarvikField::Waveset, wavesetFile_);
-        }
-    }
-    RebuildSamples(false);
     if (!IsUpdating()) {
         RefreshPreview();
     }

@@ -140,6 +140,8 @@ class TSarvikWaveset {
     // Why the chooser has nothing to list, naming the path looked up.
     std::string NoSamplesDetail() const;
     void RebuildSamples(bool fillEmptyWaves);
+    // Takes `file` with its field and its listing.
+    void TakeWavesetFile(const std::string& file, bool fillEmptyWaves);
 
     std::filesystem::path installDir_;
     std::string wavesetFile_;
