@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +12,8 @@ enum class SarvikKnob { Chorus, Reverb, Delay };
 enum class SarvikField { Waveset, WavesetName, Notes };
 enum class SarvikPage { Waveset, Oscillators };
 enum class InstrumentKnob { Hold, Volume, Blend, Transpose };
+inline constexpr std::array AllInstrumentKnobs{InstrumentKnob::Hold, InstrumentKnob::Volume,
+                                               InstrumentKnob::Blend, InstrumentKnob::Transpose};
 
 enum class ProblemIcon { Warning, Stop };
 

@@ -82,6 +82,32 @@ void TSarvikWaveset::SetDelay(std::int32_t value) {
     }
 }
 
+std::int32_t TSarvikWaveset::Effect(SarvikKnob knob) const {
+    switch (knob) {
+    case SarvikKnob::Chorus:
+        return chorus_;
+    case SarvikKnob::Reverb:
+        return reverb_;
+    case SarvikKnob::Delay:
+        break;
+    }
+    return delay_;
+}
+
+void TSarvikWaveset::SetEffect(SarvikKnob knob, std::int32_t value) {
+    switch (knob) {
+    case SarvikKnob::Chorus:
+        SetChorus(value);
+        return;
+    case SarvikKnob::Reverb:
+        SetReverb(value);
+        return;
+    case SarvikKnob::Delay:
+        SetDelay(value);
+        return;
+    }
+}
+
 std::int32_t TSarvikWaveset::FileReverb() const {
     return FileValue(EffectKnob, reverb_);
 }

@@ -88,6 +88,9 @@ class TSarvikWaveset {
     void SetReverb(std::int32_t value);
     void SetChorus(std::int32_t value);
     void SetDelay(std::int32_t value);
+    // The same three, by the knob that edits them.
+    std::int32_t Effect(SarvikKnob knob) const;
+    void SetEffect(SarvikKnob knob, std::int32_t value);
     void SetWavesetName(const std::string& value);
     void SetNotes(const std::string& value);
     void SetWavesetFile(const std::string& value);

@@ -91,13 +91,9 @@ void TEditHistory::Restore(const std::function<void()>& change) {
 }
 
 void TEditHistory::GiveUp() {
-    resetting_ = true;
-    stack_->clear();
-    stack_->resetClean();
-    resetting_ = false;
     document_.SetModified(true);
+    Reset();
     document_.NotifyModified();
-    EndGesture();
 }
 
 void TEditHistory::Push(QUndoCommand* step) {
@@ -129,7 +125,7 @@ void TEditHistory::RecordWave(const TSarvikInstrument& instrument, const std::st
         EndGesture(); // a choice is a step of its own, never part of typing
     }
     Push(new TTextStep(*this, chosen ? QStringLiteral("Sample") : QStringLiteral("Wave"),
-                       TTextStep::Field::Wave, PlaceOf(instrument), before, instrument.Wave(),
+                       TextField::Wave, PlaceOf(instrument), before, instrument.Wave(),
                        GestureKind::Typing));
     if (chosen) {
         EndGesture();
@@ -165,20 +161,24 @@ void TEditHistory::ChangeWavesetFile(const std::string& file, GestureKind gestur
 }
 
 void TEditHistory::ChangeWavesetName(const std::string& name) {
-    std::string before = document_.WavesetName();
-    document_.SetWavesetName(name);
-    if (Recording() && before != document_.WavesetName()) {
-        Push(new TTextStep(*this, QStringLiteral("Waveset Name"), TTextStep::Field::WavesetName, {},
-                           std::move(before), document_.WavesetName(), GestureKind::Typing));
-    }
+    ChangeText(QStringLiteral("Waveset Name"), TextField::WavesetName, &TSarvikWaveset::WavesetName,
+               &TSarvikWaveset::SetWavesetName, name);
 }
 
 void TEditHistory::ChangeNotes(const std::string& notes) {
-    std::string before = document_.Notes();
-    document_.SetNotes(notes);
-    if (Recording() && before != document_.Notes()) {
-        Push(new TTextStep(*this, QStringLiteral("Notes"), TTextStep::Field::Notes, {},
-                           std::move(before), document_.Notes(), GestureKind::Typing));
+    ChangeText(QStringLiteral("Notes"), TextField::Notes, &TSarvikWaveset::Notes,
+               &TSarvikWaveset::SetNotes, notes);
+}
+
+void TEditHistory::ChangeText(const QString& name, TextField field,
+                              const std::string& (TSarvikWaveset::*text)() const,
+                              void (TSarvikWaveset::*setText)(const std::string&),
+                              const std::string& value) {
+    std::string before = (document_.*text)();
+    (document_.*setText)(value);
+    if (Recording() && before != (document_.*text)()) {
+        Push(new TTextStep(*this, name, field, {}, std::move(before), (document_.*text)(),
+                           GestureKind::Typing));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "document/SarvikView.h"
 
 #include <QObject>
+#include <QString>
 
 #include <chrono>
 #include <cstdint>
@@ -18,6 +19,8 @@ class TSarvikWaveset;
 // wheel turns until the focus moves or a second passes without a change; a run of
 // typing until the focus moves.
 enum class GestureKind { Drag, KeyRun, Typing };
+// The texts a step can change.
+enum class TextField { WavesetName, Notes, Wave };
 
 // The undo history of one document. The window tells it of every change the user makes
 // (already made, with the value before it) or lets it make the change (waveset file,
@@ -68,6 +71,9 @@ class TEditHistory : public QObject {
   private:
     bool Recording() const;
     void Push(QUndoCommand* step);
+    void ChangeText(const QString& name, TextField field,
+                    const std::string& (TSarvikWaveset::*text)() const,
+                    void (TSarvikWaveset::*setText)(const std::string&), const std::string& value);
     void SyncModifiedMark();
     void GiveUp();
 

@@ -23,9 +23,6 @@ enum Subject : int {
 // A run of keys or wheel turns ends after this long without a change.
 constexpr std::chrono::milliseconds KeyRunPause(1000);
 
-constexpr std::array AllKnobs{InstrumentKnob::Hold, InstrumentKnob::Volume, InstrumentKnob::Blend,
-                              InstrumentKnob::Transpose};
-
 QString KnobName(SarvikKnob knob) {
     switch (knob) {
     case SarvikKnob::Chorus:
@@ -58,7 +55,7 @@ TSarvikOscillator& OscillatorAt(TSarvikWaveset& document, int box) {
 
 void ApplySettings(TSarvikInstrument& instrument, const InstrumentSettings& settings) {
     instrument.SetWave(settings.Wave);
-    for (const InstrumentKnob knob : AllKnobs) {
+    for (const InstrumentKnob knob : AllInstrumentKnobs) {
         ApplyKnobPosition(instrument, knob, settings.Knobs[static_cast<std::size_t>(knob)]);
     }
 }
@@ -77,7 +74,7 @@ TSarvikInstrument& InstrumentAt(TSarvikWaveset& document, InstrumentPlace place)
 
 InstrumentSettings SettingsOf(const TSarvikInstrument& instrument) {
     InstrumentSettings settings{instrument.Wave(), {}};
-    for (const InstrumentKnob knob : AllKnobs) {
+    for (const InstrumentKnob knob : AllInstrumentKnobs) {
         settings.Knobs[static_cast<std::size_t>(knob)] = InstrumentValue(instrument, knob);
     }
     return settings;
@@ -127,20 +124,10 @@ TKnobStep::TKnobStep(TEditHistory& history, InstrumentPlace place, InstrumentKno
 
 void TKnobStep::Apply(bool after) {
     const std::int32_t value = after ? after_ : before_;
-    if (!effect_) {
+    if (effect_) {
+        Document().SetEffect(effectKnob_, value);
+    } else {
         ApplyKnobPosition(InstrumentAt(Document(), place_), instrumentKnob_, value);
-        return;
-    }
-    switch (effectKnob_) {
-    case SarvikKnob::Chorus:
-        Document().SetChorus(value);
-        break;
-    case SarvikKnob::Reverb:
-        Document().SetReverb(value);
-        break;
-    case SarvikKnob::Delay:
-        Document().SetDelay(value);
-        break;
     }
 }
 
@@ -148,12 +135,13 @@ void TKnobStep::Absorb(const TChangeStep& later) {
     after_ = static_cast<const TKnobStep&>(later).after_;
 }
 
-TTextStep::TTextStep(TEditHistory& history, const QString& name, Field field, InstrumentPlace place,
-                     std::string before, std::string after, GestureKind gesture)
+TTextStep::TTextStep(TEditHistory& history, const QString& name, TextField field,
+                     InstrumentPlace place, std::string before, std::string after,
+                     GestureKind gesture)
     : TChangeStep(history, name,
-                  {field == Field::WavesetName ? NameSubject
-                   : field == Field::Notes     ? NotesSubject
-                                               : WaveSubject,
+                  {field == TextField::WavesetName ? NameSubject
+                   : field == TextField::Notes     ? NotesSubject
+                                                   : WaveSubject,
                    place},
                   gesture),
       field_(field), place_(place), before_(std::move(before)), after_(std::move(after)) {}
@@ -161,13 +149,13 @@ TTextStep::TTextStep(TEditHistory& history, const QString& name, Field field, In
 void TTextStep::Apply(bool after) {
     const std::string& value = after ? after_ : before_;
     switch (field_) {
-    case Field::WavesetName:
+    case TextField::WavesetName:
         Document().SetWavesetName(value);
         break;
-    case Field::Notes:
+    case TextField::Notes:
         Document().SetNotes(value);
         break;
-    case Field::Wave:
+    case TextField::Wave:
         InstrumentAt(Document(), place_).SetWave(value);
         break;
     }

@@ -86,8 +86,7 @@ class TKnobStep final : public TChangeStep {
 // The name, the notes or an instrument's wave.
 class TTextStep final : public TChangeStep {
   public:
-    enum class Field { WavesetName, Notes, Wave };
-    TTextStep(TEditHistory& history, const QString& name, Field field, InstrumentPlace place,
+    TTextStep(TEditHistory& history, const QString& name, TextField field, InstrumentPlace place,
               std::string before, std::string after, GestureKind gesture);
 
   protected:
@@ -96,7 +95,7 @@ class TTextStep final : public TChangeStep {
     bool ChangesNothing() const override { return before_ == after_; }
 
   private:
-    Field field_;
+    TextField field_;
     InstrumentPlace place_;
     std::string before_;
     std::string after_;

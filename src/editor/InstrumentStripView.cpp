@@ -355,8 +355,7 @@ InstrumentStripHandle::InstrumentStripHandle(TSarvikInstrument& instrument, int 
     });
     slot_->setAccessibleName(QStringLiteral("Instrument %1").arg(number));
     // What the document will set, it sets from these: the knobs of a new strip.
-    for (const InstrumentKnob knob : {InstrumentKnob::Hold, InstrumentKnob::Volume,
-                                      InstrumentKnob::Blend, InstrumentKnob::Transpose}) {
+    for (const InstrumentKnob knob : AllInstrumentKnobs) {
         knobs_[static_cast<std::size_t>(knob)] = InstrumentValue(instrument, knob);
     }
 }

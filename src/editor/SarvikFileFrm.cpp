@@ -422,20 +422,8 @@ void TFrmSarvikFile::EffectKnobChange(TDIBKnob* knob) {
     const SarvikKnob kind = knob == KnbSarvikChorus   ? SarvikKnob::Chorus
                             : knob == KnbSarvikReverb ? SarvikKnob::Reverb
                                                       : SarvikKnob::Delay;
-    const std::int32_t before = kind == SarvikKnob::Chorus   ? document.Chorus()
-                                : kind == SarvikKnob::Reverb ? document.Reverb()
-                                                             : document.Delay();
-    switch (kind) {
-    case SarvikKnob::Chorus:
-        document.SetChorus(knob->Position());
-        break;
-    case SarvikKnob::Reverb:
-        document.SetReverb(knob->Position());
-        break;
-    case SarvikKnob::Delay:
-        document.SetDelay(knob->Position());
-        break;
-    }
+    const std::int32_t before = document.Effect(kind);
+    document.SetEffect(kind, knob->Position());
     document.SetModified(true);
     if (!document.IsUpdating()) {
         ShowText(document.BuildText());

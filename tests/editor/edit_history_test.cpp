@@ -164,8 +164,7 @@ bool ControlsAgree(const TFrmSarvikFile& window) {
                     BytesToText(document.MissingWaveNote(instrument->Wave()))) {
                 return false;
             }
-            for (const InstrumentKnob knob : {InstrumentKnob::Hold, InstrumentKnob::Volume,
-                                              InstrumentKnob::Blend, InstrumentKnob::Transpose}) {
+            for (const InstrumentKnob knob : AllInstrumentKnobs) {
                 if (strip->Knob(knob)->Position() != InstrumentValue(*instrument, knob)) {
                     return false;
                 }
